@@ -1,0 +1,32 @@
+# Debian packages the build and the tests need, and a helper that installs the missing ones.
+# shellcheck shell=bash
+
+BUILD_PACKAGES=(g++ make cmake qtbase5-dev libqt5serialport5-dev libx11-dev libxtst-dev)
+TEST_PACKAGES=(xvfb xauth xkb-data fonts-dejavu-core)
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing Debian packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+configure_and_build() {
+    local build_dir=$1
+    shift
+    cmake -S . -B "$build_dir" "$@"
+    cmake --build "$build_dir" -j"$(nproc)"
+}

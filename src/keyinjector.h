@@ -1,0 +1,30 @@
+#ifndef QUILLON_KEYINJECTOR_H
+#define QUILLON_KEYINJECTOR_H
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+// Types received bytes into whichever application has the keyboard focus, one byte a call.
+// Free of Qt so that platform backends can be built and tried on their own.
+class KeyInjector
+{
+public:
+    static constexpr std::chrono::milliseconds keyInterval{40};
+
+    virtual ~KeyInjector() = default;
+
+    // Presses and releases the key this byte stands for; some bytes stand for no key.
+    virtual void typeByte(unsigned char byte) = 0;
+
+    // Blocks for the pause that paces the receiving application, after every byte.
+    virtual void pauseAfterKey();
+};
+
+// The injector for the platform and session this process runs in. Never null: where nothing can
+// be typed, the result says so once on stderr and keeps the pacing.
+std::unique_ptr<KeyInjector> createKeyInjector();
+
+std::unique_ptr<KeyInjector> createUnavailableKeyInjector(std::string reason);
+
+#endif

@@ -1,0 +1,220 @@
+// Typing through the X server's XTEST extension.
+#include "keyinjector.h"
+#include "keymapping.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace {
+
+struct KeyLocation
+{
+    KeyCode code = 0;
+    bool shifted = false;
+};
+
+// Types characters through keys of the current layout, and binds characters the layout lacks to
+// spare (empty) keycodes. A binding stays until its spare is needed again, because the receiving
+// application may read the keymap only after the key event has reached it.
+class X11KeyInjector : public KeyInjector
+{
+public:
+    explicit X11KeyInjector(Display *display) : display(display)
+    {
+        XDisplayKeycodes(display, &minKeycode, &maxKeycode);
+        shiftKey = XKeysymToKeycode(display, XK_Shift_L);
+        loadKeymap();
+    }
+
+    ~X11KeyInjector() override
+    {
+        for (const auto &binding : spareBindings)
+            bindKeycode(binding.first, NoSymbol);
+        XSync(display, False);
+        XCloseDisplay(display);
+    }
+
+    X11KeyInjector(const X11KeyInjector &) = delete;
+    X11KeyInjector &operator=(const X11KeyInjector &) = delete;
+
+    void typeByte(unsigned char byte) override
+    {
+        const KeyStroke stroke = mapper.map(byte);
+        switch (stroke.key) {
+        case KeyStroke::Key::NoKey:
+            return;
+        case KeyStroke::Key::Tab:
+            typeKeysym(XK_Tab);
+            return;
+        case KeyStroke::Key::Return:
+            typeKeysym(XK_Return);
+            return;
+        case KeyStroke::Key::Character:
+            // Latin-1 keysyms carry the character's code point.
+            typeKeysym(static_cast<KeySym>(stroke.character));
+            return;
+        }
+    }
+
+private:
+    void typeKeysym(KeySym keysym)
+    {
+        refreshKeymapIfChanged();
+        KeyLocation location = locate(keysym);
+        if (location.code == 0)
+            location = bindToSpare(keysym);
+        if (location.code == 0)
+            return;
+        if (location.shifted)
+            XTestFakeKeyEvent(display, shiftKey, True, CurrentTime);
+        XTestFakeKeyEvent(display, location.code, True, CurrentTime);
+        XTestFakeKeyEvent(display, location.code, False, CurrentTime);
+        if (location.shifted)
+            XTestFakeKeyEvent(display, shiftKey, False, CurrentTime);
+        XFlush(display);
+    }
+
+    // The user may switch layouts at any time; the server announces it with MappingNotify.
+    void refreshKeymapIfChanged()
+    {
+        bool changed = false;
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MappingNotify) {
+                XRefreshKeyboardMapping(&event.xmapping);
+                changed = true;
+            }
+        }
+        if (changed)
+            loadKeymap();
+    }
+
+    void loadKeymap()
+    {
+        const int count = maxKeycode - minKeycode + 1;
+        KeySym *symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(minKeycode), count,
+                                              &symbolsPerKeycode);
+        keymap.assign(symbols, symbols + count * symbolsPerKeycode);
+        XFree(symbols);
+        findSpareKeys();
+    }
+
+    KeySym symbolAt(int keycode, int level) const
+    {
+        if (level >= symbolsPerKeycode)
+            return NoSymbol;
+        return keymap[static_cast<size_t>((keycode - minKeycode) * symbolsPerKeycode + level)];
+    }
+
+    // A key whose shifted level is left empty shifts to the upper case of its first symbol.
+    KeySym shiftedSymbolAt(int keycode) const
+    {
+        const KeySym shifted = symbolAt(keycode, 1);
+        if (shifted != NoSymbol)
+            return shifted;
+        KeySym lower = NoSymbol;
+        KeySym upper = NoSymbol;
+        XConvertCase(symbolAt(keycode, 0), &lower, &upper);
+        return upper;
+    }
+
+    KeyLocation locate(KeySym keysym) const
+    {
+        for (int code = minKeycode; code <= maxKeycode; ++code) {
+            if (symbolAt(code, 0) == keysym)
+                return {static_cast<KeyCode>(code), false};
+        }
+        for (int code = minKeycode; code <= maxKeycode; ++code) {
+            if (shiftedSymbolAt(code) == keysym)
+                return {static_cast<KeyCode>(code), true};
+        }
+        return {};
+    }
+
+    void findSpareKeys()
+    {
+        spareKeys.clear();
+        for (int code = minKeycode; code <= maxKeycode; ++code) {
+            const auto bound = spareBindings.find(static_cast<KeyCode>(code));
+            if (bound != spareBindings.end() && symbolAt(code, 0) == bound->second)
+                spareKeys.push_back(static_cast<KeyCode>(code));
+            else if (isEmptyKey(code))
+                spareKeys.push_back(static_cast<KeyCode>(code));
+        }
+    }
+
+    bool isEmptyKey(int keycode) const
+    {
+        for (int level = 0; level < symbolsPerKeycode; ++level) {
+            if (symbolAt(keycode, level) != NoSymbol)
+                return false;
+        }
+        return true;
+    }
+
+    KeyLocation bindToSpare(KeySym keysym)
+    {
+        if (spareKeys.empty()) {
+            warnOnce("the keyboard map has no spare key; characters it lacks are not typed");
+            return {};
+        }
+        const KeyCode code = spareKeys[nextSpare++ % spareKeys.size()];
+        bindKeycode(code, keysym);
+        spareBindings[code] = keysym;
+        XSync(display, False);
+        loadKeymap();
+        return {code, false};
+    }
+
+    // Every level gets the symbol, so that Shift and Caps Lock cannot change it.
+    void bindKeycode(KeyCode code, KeySym keysym)
+    {
+        std::vector<KeySym> levels(static_cast<size_t>(symbolsPerKeycode), keysym);
+        XChangeKeyboardMapping(display, code, symbolsPerKeycode, levels.data(), 1);
+    }
+
+    void warnOnce(const char *message)
+    {
+        if (warned)
+            return;
+        warned = true;
+        std::fprintf(stderr, "quillon: %s\n", message);
+    }
+
+    Display *display;
+    int minKeycode = 0;
+    int maxKeycode = 0;
+    int symbolsPerKeycode = 0;
+    KeyCode shiftKey = 0;
+    std::vector<KeySym> keymap;
+    std::vector<KeyCode> spareKeys;
+    size_t nextSpare = 0;
+    std::map<KeyCode, KeySym> spareBindings;
+    ByteKeyMapper mapper;
+    bool warned = false;
+};
+
+} // namespace
+
+std::unique_ptr<KeyInjector> createKeyInjector()
+{
+    if (!std::getenv("DISPLAY"))
+        return createUnavailableKeyInjector("no X display (DISPLAY is not set)");
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return createUnavailableKeyInjector("the X display cannot be opened");
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        XCloseDisplay(display);
+        return createUnavailableKeyInjector("the X server offers no XTEST extension");
+    }
+    return std::make_unique<X11KeyInjector>(display);
+}

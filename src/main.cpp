@@ -1,0 +1,12 @@
+#include "widget.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
+    Widget window;
+    window.showAsFixedSizeDialog();
+    return app.exec();
+}

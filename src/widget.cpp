@@ -1,0 +1,73 @@
+#include "widget.h"
+
+#include "keyinjector.h"
+#include "portlist.h"
+#include "widgetform.h"
+
+#include <QIcon>
+#include <QMessageBox>
+
+namespace {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size));
+    return icon;
+}
+
+} // namespace
+
+Widget::Widget(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<WidgetForm>()), serialPort(nullptr), baudRate(9600),
+      dataBits(QSerialPort::Data8), parity(QSerialPort::NoParity), stopBits(QSerialPort::OneStop),
+      flowControl(QSerialPort::NoFlowControl), directMode(true)
+{
+    ui->setupUi(this);
+    setWindowIcon(applicationIcon());
+
+    // Adding the first port makes it current, which opens it through the selection handler.
+    for (const QString &name : PortList::available())
+        ui->comboBox_SerialPort->addItem(name);
+
+    ui->pushButton_SendCommand->setEnabled(false);
+    ui->checkBox_ToKeyboard->setChecked(true);
+    ui->lineEdit_SendCommand->setEnabled(false);
+}
+
+Widget::~Widget()
+{
+    serialPort.reset();
+    ui.reset();
+}
+
+void Widget::showAsFixedSizeDialog()
+{
+    setWindowFlags(Qt::MSWindowsFixedSizeDialogHint);
+    // The flag fixes the size on Windows only; elsewhere the size is fixed explicitly.
+    setFixedSize(size());
+    show();
+}
+
+void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
+{
+    injector = std::move(replacement);
+}
+
+KeyInjector &Widget::keyInjector()
+{
+    if (!injector)
+        injector = createKeyInjector();
+    return *injector;
+}
+
+void Widget::on_toolButton_clicked()
+{
+    QMessageBox::information(this, tr("About"), tr("V1.11 \nDeveloped by Brenvik"));
+}
+
+void Widget::on_toolButton_Qt_clicked()
+{
+    QMessageBox::aboutQt(this, tr("About Qt"));
+}

@@ -1,0 +1,65 @@
+#ifndef QUILLON_WIDGET_H
+#define QUILLON_WIDGET_H
+
+#include <QByteArray>
+#include <QSerialPort>
+#include <QWidget>
+
+#include <memory>
+
+class KeyInjector;
+struct WidgetForm;
+
+// The main window: owns the form, the serial port, its settings and the receive buffer.
+class Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    // Shows the window with the thin frame of a fixed-size dialog; its size cannot be changed.
+    void showAsFixedSizeDialog();
+
+    // Replaces the platform's key injector; until then it is created on first use.
+    void setKeyInjector(std::unique_ptr<KeyInjector> injector);
+
+private slots:
+    void readMyCom();
+    void readMyComAsKeyboard();
+    void on_pushButtonClear_clicked();
+    void on_pushButton_SendCommand_clicked();
+    void on_lineEdit_SendCommand_returnPressed();
+    void on_comboBox_Baud_currentIndexChanged(const QString &arg1);
+    void on_checkBox_Connect_clicked(bool checked);
+    void on_comboBox_BitParity_currentIndexChanged(const QString &arg1);
+    void on_comboBox_StopBit_currentIndexChanged(const QString &arg1);
+    void on_comboBox_HdShake_currentIndexChanged(const QString &arg1);
+    void on_comboBox_SerialPort_currentIndexChanged(int index);
+    void on_checkBox_ToKeyboard_clicked();
+    void on_toolButton_clicked();
+    void on_toolButton_Qt_clicked();
+    void on_comboBox_ExportMode_currentIndexChanged(const QString &arg1);
+
+private:
+    void openPort();
+    void setSendEnabled(bool on);
+    void applySettings();
+    void watchForPortLoss();
+    void sendCommandLine();
+    KeyInjector &keyInjector();
+
+    std::unique_ptr<WidgetForm> ui;
+    std::unique_ptr<QSerialPort> serialPort;
+    int baudRate;
+    QSerialPort::DataBits dataBits;
+    QSerialPort::Parity parity;
+    QSerialPort::StopBits stopBits;
+    QSerialPort::FlowControl flowControl;
+    QByteArray rxBuffer;
+    bool directMode;
+    std::unique_ptr<KeyInjector> injector;
+};
+
+#endif

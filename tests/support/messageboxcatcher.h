@@ -1,0 +1,32 @@
+#ifndef QUILLON_TESTS_MESSAGEBOXCATCHER_H
+#define QUILLON_TESTS_MESSAGEBOXCATCHER_H
+
+#include <QMessageBox>
+#include <QObject>
+#include <QTimer>
+#include <QVector>
+
+// Watches for modal message boxes, notes what they said and dismisses them with their first button.
+class MessageBoxCatcher : public QObject
+{
+public:
+    struct SeenBox
+    {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        bool mainWindowWasVisible;
+    };
+
+    MessageBoxCatcher();
+
+    QVector<SeenBox> seen;
+
+private:
+    void dismissActiveBox();
+
+    QTimer poll;
+};
+
+#endif

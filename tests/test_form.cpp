@@ -1,0 +1,344 @@
+// The main window as the user first sees it: controls, texts, lists, logo, About boxes, frame.
+#include "messageboxcatcher.h"
+#include "portlist.h"
+#include "widget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QResource>
+#include <QSet>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTranslator>
+#include <QVBoxLayout>
+
+namespace {
+
+QStringList failedAutoConnections;
+
+void recordAutoConnectionWarnings(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg && text.contains(QLatin1String("connectSlotsByName")))
+        failedAutoConnections << text;
+}
+
+// Notes the context of every text the program asks to translate, and translates nothing.
+class ContextRecorder : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        seen.insert(QString::fromUtf8(context) + QLatin1Char('|') + QString::fromUtf8(source));
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable QSet<QString> seen;
+};
+
+struct ChildSpec
+{
+    const char *name;
+    const char *className;
+    bool inColumn;
+    QRect geometry; // empty for the column's widgets, which the layout places
+};
+
+const ChildSpec formChildren[] = {
+    {"textBrowser_dataLog", "QTextBrowser", false, {50, 30, 251, 361}},
+    {"lineEdit_SendCommand", "QLineEdit", false, {50, 410, 251, 31}},
+    {"label_dataLog", "QLabel", false, {50, 10, 71, 21}},
+    {"label", "QLabel", false, {20, 220, 21, 171}},
+    {"toolButton", "QToolButton", false, {380, 0, 16, 16}},
+    {"toolButton_Qt", "QToolButton", false, {400, 0, 20, 16}},
+    {"layoutWidget", "QWidget", false, {310, 14, 113, 431}},
+    {"checkBox_Connect", "QCheckBox", true, {}},
+    {"label_COM", "QLabel", true, {}},
+    {"comboBox_SerialPort", "QComboBox", true, {}},
+    {"label_baud", "QLabel", true, {}},
+    {"comboBox_Baud", "QComboBox", true, {}},
+    {"label_BitParity", "QLabel", true, {}},
+    {"comboBox_BitParity", "QComboBox", true, {}},
+    {"label_Stopbit", "QLabel", true, {}},
+    {"comboBox_StopBit", "QComboBox", true, {}},
+    {"label_HdShake", "QLabel", true, {}},
+    {"comboBox_HdShake", "QComboBox", true, {}},
+    {"pushButtonClear", "QPushButton", true, {}},
+    {"checkBox_ToKeyboard", "QCheckBox", true, {}},
+    {"label_2", "QLabel", true, {}},
+    {"comboBox_ExportMode", "QComboBox", true, {}},
+    {"pushButton_SendCommand", "QPushButton", true, {}},
+};
+
+QStringList itemsOf(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class FormTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        PortList::replaceForTests({});
+        qInstallMessageHandler(recordAutoConnectionWarnings);
+        window = std::make_unique<Widget>();
+        qInstallMessageHandler(nullptr);
+    }
+
+    void everySlotIsConnectedByName() { QCOMPARE(failedAutoConnections, QStringList()); }
+
+    void childWidgetsHaveTheirNamesClassesParentsAndPlaces()
+    {
+        QWidget *column = window->findChild<QWidget *>(QStringLiteral("layoutWidget"));
+        QVERIFY(column);
+        for (const ChildSpec &spec : formChildren) {
+            auto *child = window->findChild<QWidget *>(QLatin1String(spec.name));
+            QVERIFY2(child, spec.name);
+            QCOMPARE(child->metaObject()->className(), spec.className);
+            QCOMPARE(child->parentWidget(), spec.inColumn ? column : window.get());
+            if (!spec.inColumn)
+                QCOMPARE(child->geometry(), spec.geometry);
+        }
+    }
+
+    void columnIsOneVerticalLayoutInFormOrder()
+    {
+        auto *layout = window->findChild<QVBoxLayout *>(QStringLiteral("verticalLayout"));
+        QVERIFY(layout);
+        QCOMPARE(layout->spacing(), 6);
+        QCOMPARE(layout->contentsMargins(), QMargins(0, 0, 0, 0));
+        QStringList order;
+        for (int i = 0; i < layout->count(); ++i)
+            order << layout->itemAt(i)->widget()->objectName();
+        QStringList expected;
+        for (const ChildSpec &spec : formChildren) {
+            if (spec.inColumn)
+                expected << QLatin1String(spec.name);
+        }
+        QCOMPARE(order, expected);
+    }
+
+    void freeStandingWidgetsAreStackedInRaiseOrder()
+    {
+        QStringList stacking;
+        for (QObject *child : window->children()) {
+            if (child->isWidgetType())
+                stacking << child->objectName();
+        }
+        QCOMPARE(stacking, QStringList({"layoutWidget", "textBrowser_dataLog",
+                                        "lineEdit_SendCommand", "label_dataLog", "label",
+                                        "toolButton", "toolButton_Qt"}));
+    }
+
+    void smallFontOnLogCaptionAndButtonsOnly()
+    {
+        const QSet<QString> small{"label_dataLog", "pushButtonClear", "pushButton_SendCommand"};
+        for (const ChildSpec &spec : formChildren) {
+            auto *child = window->findChild<QWidget *>(QLatin1String(spec.name));
+            const int expected = small.contains(QLatin1String(spec.name)) ? 9 : QFont().pointSize();
+            QCOMPARE(child->font().pointSize(), expected);
+        }
+    }
+
+    void textsAndTitle()
+    {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Quillon"));
+        QCOMPARE(window->size(), QSize(427, 457));
+        const QList<QPair<QString, QString>> texts = {
+            {"label_dataLog", "Data Log"},   {"label", ""},
+            {"toolButton", "?"},             {"toolButton_Qt", "Qt"},
+            {"checkBox_Connect", "Connect"}, {"label_COM", "COM"},
+            {"label_baud", "Baud Rate"},     {"label_BitParity", "Bit Parity"},
+            {"label_Stopbit", "Stop Bits"},  {"label_HdShake", "HD.Shake"},
+            {"pushButtonClear", "Clear screen"}, {"checkBox_ToKeyboard", "To Keyboard"},
+            {"label_2", "Export mode"},      {"pushButton_SendCommand", "Send command"},
+        };
+        for (const auto &[name, text] : texts) {
+            QObject *child = window->findChild<QObject *>(name);
+            QCOMPARE(child->property("text").toString(), text);
+        }
+        QVERIFY(window->findChild<QLineEdit *>("lineEdit_SendCommand")->text().isEmpty());
+        QVERIFY(window->findChild<QTextBrowser *>("textBrowser_dataLog")->toPlainText().isEmpty());
+    }
+
+    void listsHoldTheirEntriesWithTheFirstCurrent()
+    {
+        const QList<QPair<QString, QStringList>> lists = {
+            {"comboBox_Baud",
+             {"9600", "1200", "2400", "4800", "19200", "38400", "57600", "115200"}},
+            {"comboBox_BitParity", {"8/NO", "7/NO", "7/MARK", "7/SPACE", "7/EVEN", "7/ODD"}},
+            {"comboBox_StopBit", {"1", "2"}},
+            {"comboBox_HdShake", {"XON/XOFF", "OFF", "RTS/CTS"}},
+            {"comboBox_ExportMode", {"Fennick", "Standard"}},
+        };
+        for (const auto &[name, entries] : lists) {
+            auto *box = window->findChild<QComboBox *>(name);
+            QCOMPARE(itemsOf(box), entries);
+            QCOMPARE(box->currentIndex(), 0);
+        }
+    }
+
+    void startsInKeyboardModeWithoutPorts()
+    {
+        QCOMPARE(window->findChild<QComboBox *>("comboBox_SerialPort")->count(), 0);
+        QVERIFY(!window->findChild<QCheckBox *>("checkBox_Connect")->isChecked());
+        QVERIFY(window->findChild<QCheckBox *>("checkBox_Connect")->isEnabled());
+        QVERIFY(window->findChild<QCheckBox *>("checkBox_ToKeyboard")->isChecked());
+        QVERIFY(!window->findChild<QLineEdit *>("lineEdit_SendCommand")->isEnabled());
+        QVERIFY(!window->findChild<QPushButton *>("pushButton_SendCommand")->isEnabled());
+    }
+
+    void noBoxAtStartWithoutPorts()
+    {
+        MessageBoxCatcher catcher;
+        Widget another;
+        QTest::qWait(50);
+        QVERIFY(catcher.seen.isEmpty());
+    }
+
+    void slotTableInOrderWithParameterNames()
+    {
+        const QMetaObject *meta = window->metaObject();
+        QCOMPARE(meta->className(), "Widget");
+        const QStringList expected = {
+            "readMyCom()",
+            "readMyComAsKeyboard()",
+            "on_pushButtonClear_clicked()",
+            "on_pushButton_SendCommand_clicked()",
+            "on_lineEdit_SendCommand_returnPressed()",
+            "on_comboBox_Baud_currentIndexChanged(QString) arg1",
+            "on_checkBox_Connect_clicked(bool) checked",
+            "on_comboBox_BitParity_currentIndexChanged(QString) arg1",
+            "on_comboBox_StopBit_currentIndexChanged(QString) arg1",
+            "on_comboBox_HdShake_currentIndexChanged(QString) arg1",
+            "on_comboBox_SerialPort_currentIndexChanged(int) index",
+            "on_checkBox_ToKeyboard_clicked()",
+            "on_toolButton_clicked()",
+            "on_toolButton_Qt_clicked()",
+            "on_comboBox_ExportMode_currentIndexChanged(QString) arg1",
+        };
+        QStringList table;
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod method = meta->method(i);
+            QCOMPARE(method.methodType(), QMetaMethod::Slot);
+            QCOMPARE(method.access(), QMetaMethod::Private);
+            QString entry = QString::fromLatin1(method.methodSignature());
+            for (const QByteArray &name : method.parameterNames())
+                entry += QLatin1Char(' ') + QString::fromLatin1(name);
+            table << entry;
+        }
+        QCOMPARE(table, expected);
+    }
+
+    void everyTextTranslatesInTheWidgetContext()
+    {
+        ContextRecorder recorder;
+        QCoreApplication::installTranslator(&recorder);
+        {
+            Widget translated;
+            MessageBoxCatcher catcher;
+            translated.findChild<QToolButton *>("toolButton")->click();
+            translated.findChild<QToolButton *>("toolButton_Qt")->click();
+        }
+        QCoreApplication::removeTranslator(&recorder);
+        // Everything the program itself says, list entries included, asks in the "Widget" context.
+        const QStringList ours = {
+            "Quillon", "Data Log", "?", "Qt", "Connect", "COM", "Baud Rate", "9600", "115200",
+            "Bit Parity", "8/NO", "7/ODD", "Stop Bits", "2", "HD.Shake", "XON/XOFF", "RTS/CTS",
+            "Clear screen", "To Keyboard", "Export mode", "Fennick", "Standard", "Send command",
+            "About", "V1.11 \nDeveloped by Brenvik", "About Qt"};
+        for (const QString &text : ours) {
+            QStringList contexts;
+            for (const QString &entry : qAsConst(recorder.seen)) {
+                if (entry.section(QLatin1Char('|'), 1) == text)
+                    contexts << entry.section(QLatin1Char('|'), 0, 0);
+            }
+            QCOMPARE(contexts, QStringList({"Widget"}));
+        }
+    }
+
+    void aboutBoxes()
+    {
+        MessageBoxCatcher catcher;
+        window->findChild<QToolButton *>("toolButton")->click();
+        window->findChild<QToolButton *>("toolButton_Qt")->click();
+        QCOMPARE(catcher.seen.size(), 2);
+        const MessageBoxCatcher::SeenBox about = catcher.seen[0];
+        QCOMPARE(about.title, QStringLiteral("About"));
+        QCOMPARE(about.text.split(QLatin1Char('\n')),
+                 QStringList({"V1.11 ", "Developed by Brenvik"}));
+        QCOMPARE(about.icon, QMessageBox::Information);
+        QCOMPARE(about.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(catcher.seen[1].title, QStringLiteral("About Qt"));
+        QVERIFY(catcher.seen[1].text.contains(QLatin1String("Qt")));
+    }
+
+    void logoIsEmbeddedUncompressedAndDrawnUnscaledLeftAndCentred()
+    {
+        const QString path = QStringLiteral(":/res/brenvik_wortmarke_vertical.png");
+        QResource resource(path);
+        QVERIFY(resource.isValid());
+        QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+        const QImage logo(path);
+        QCOMPARE(logo.size(), QSize(18, 160));
+        QVERIFY(logo.hasAlphaChannel());
+
+        auto *label = window->findChild<QLabel *>("label");
+        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(18, 160));
+        const QImage shown = label->grab().toImage();
+        const int top = (171 - 160) / 2;
+        int inkPixels = 0;
+        for (int y = 0; y < logo.height(); ++y) {
+            for (int x = 0; x < logo.width(); ++x) {
+                const QColor pixel = logo.pixelColor(x, y);
+                if (pixel.alpha() != 255)
+                    continue;
+                ++inkPixels;
+                QCOMPARE(shown.pixelColor(x, y + top).rgb(), pixel.rgb());
+            }
+        }
+        QVERIFY(inkPixels > 50);
+    }
+
+    void fixedSizeDialogFrame()
+    {
+        Widget shown;
+        shown.showAsFixedSizeDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QCOMPARE(shown.windowType(), Qt::Window);
+        QVERIFY(shown.windowFlags().testFlag(Qt::MSWindowsFixedSizeDialogHint));
+        QVERIFY(!shown.windowFlags().testFlag(Qt::CustomizeWindowHint));
+        QCOMPARE(shown.minimumSize(), QSize(427, 457));
+        QCOMPARE(shown.maximumSize(), QSize(427, 457));
+        shown.resize(600, 600);
+        QCOMPARE(shown.size(), QSize(427, 457));
+    }
+
+    void windowIconHasEverySize()
+    {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        for (int edge : {16, 24, 32, 48, 64, 128, 256})
+            QVERIFY2(sizes.contains(QSize(edge, edge)), qPrintable(QString::number(edge)));
+    }
+
+    void cleanupTestCase() { window.reset(); }
+
+private:
+    std::unique_ptr<Widget> window;
+};
+
+QTEST_MAIN(FormTest)
+#include "test_form.moc"
