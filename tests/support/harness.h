@@ -1,0 +1,41 @@
+#ifndef QUILLON_TESTS_HARNESS_H
+#define QUILLON_TESTS_HARNESS_H
+
+#include "pseudoterminal.h"
+#include "recordingkeyinjector.h"
+#include "widget.h"
+
+#include <QCheckBox>
+#include <QStringList>
+
+#include <memory>
+
+// The program's window listing the given ports, typing into a recording backend.
+class Harness
+{
+public:
+    explicit Harness(const QStringList &ports);
+
+    template <typename T> T *get(const char *name) const
+    {
+        T *child = window->findChild<T *>(QLatin1String(name));
+        Q_ASSERT(child);
+        return child;
+    }
+
+    bool connected() const { return get<QCheckBox>("checkBox_Connect")->isChecked(); }
+    void clickConnect() { get<QCheckBox>("checkBox_Connect")->click(); }
+    void switchToLogMode();
+    QString logText() const;
+
+    // Whether a line the device sends now arrives, typed or in the log, within the time.
+    bool receivesFrom(PseudoTerminal &device, int timeoutMs = 1500);
+
+    std::shared_ptr<KeyRecord> keys = std::make_shared<KeyRecord>();
+    std::unique_ptr<Widget> window;
+
+private:
+    int linesSent = 0;
+};
+
+#endif
