@@ -138,9 +138,9 @@ private slots:
             if (child->isWidgetType())
                 stacking << child->objectName();
         }
-        QCOMPARE(stacking, QStringList({"layoutWidget", "textBrowser_dataLog",
-                                        "lineEdit_SendCommand", "label_dataLog", "label",
-                                        "toolButton", "toolButton_Qt"}));
+        QCOMPARE(stacking,
+                 QStringList({"layoutWidget", "textBrowser_dataLog", "lineEdit_SendCommand",
+                              "label_dataLog", "label", "toolButton", "toolButton_Qt"}));
     }
 
     void smallFontOnLogCaptionAndButtonsOnly()
@@ -158,13 +158,20 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Quillon"));
         QCOMPARE(window->size(), QSize(427, 457));
         const QList<QPair<QString, QString>> texts = {
-            {"label_dataLog", "Data Log"},   {"label", ""},
-            {"toolButton", "?"},             {"toolButton_Qt", "Qt"},
-            {"checkBox_Connect", "Connect"}, {"label_COM", "COM"},
-            {"label_baud", "Baud Rate"},     {"label_BitParity", "Bit Parity"},
-            {"label_Stopbit", "Stop Bits"},  {"label_HdShake", "HD.Shake"},
-            {"pushButtonClear", "Clear screen"}, {"checkBox_ToKeyboard", "To Keyboard"},
-            {"label_2", "Export mode"},      {"pushButton_SendCommand", "Send command"},
+            {"label_dataLog", "Data Log"},
+            {"label", ""},
+            {"toolButton", "?"},
+            {"toolButton_Qt", "Qt"},
+            {"checkBox_Connect", "Connect"},
+            {"label_COM", "COM"},
+            {"label_baud", "Baud Rate"},
+            {"label_BitParity", "Bit Parity"},
+            {"label_Stopbit", "Stop Bits"},
+            {"label_HdShake", "HD.Shake"},
+            {"pushButtonClear", "Clear screen"},
+            {"checkBox_ToKeyboard", "To Keyboard"},
+            {"label_2", "Export mode"},
+            {"pushButton_SendCommand", "Send command"},
         };
         for (const auto &[name, text] : texts) {
             QObject *child = window->findChild<QObject *>(name);
@@ -255,11 +262,32 @@ private slots:
         }
         QCoreApplication::removeTranslator(&recorder);
         // Everything the program itself says, list entries included, asks in the "Widget" context.
-        const QStringList ours = {
-            "Quillon", "Data Log", "?", "Qt", "Connect", "COM", "Baud Rate", "9600", "115200",
-            "Bit Parity", "8/NO", "7/ODD", "Stop Bits", "2", "HD.Shake", "XON/XOFF", "RTS/CTS",
-            "Clear screen", "To Keyboard", "Export mode", "Fennick", "Standard", "Send command",
-            "About", "V1.11 \nDeveloped by Brenvik", "About Qt"};
+        const QStringList ours = {"Quillon",
+                                  "Data Log",
+                                  "?",
+                                  "Qt",
+                                  "Connect",
+                                  "COM",
+                                  "Baud Rate",
+                                  "9600",
+                                  "115200",
+                                  "Bit Parity",
+                                  "8/NO",
+                                  "7/ODD",
+                                  "Stop Bits",
+                                  "2",
+                                  "HD.Shake",
+                                  "XON/XOFF",
+                                  "RTS/CTS",
+                                  "Clear screen",
+                                  "To Keyboard",
+                                  "Export mode",
+                                  "Fennick",
+                                  "Standard",
+                                  "Send command",
+                                  "About",
+                                  "V1.11 \nDeveloped by Brenvik",
+                                  "About Qt"};
         for (const QString &text : ours) {
             QStringList contexts;
             for (const QString &entry : qAsConst(recorder.seen)) {

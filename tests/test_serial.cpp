@@ -111,23 +111,23 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("expected"); // speed, bits, parity, stop bits, flow control
         const QList<QPair<QString, int>> speeds = {
-            {"1200", B1200},   {"2400", B2400},   {"4800", B4800},   {"19200", B19200},
+            {"1200", B1200},   {"2400", B2400},   {"4800", B4800},     {"19200", B19200},
             {"38400", B38400}, {"57600", B57600}, {"115200", B115200}, {"9600", B9600}};
         for (const auto &[text, speed] : speeds)
             QTest::newRow(qPrintable("baud " + text))
                 << "comboBox_Baud" << text << QString("%1 8N 1 none").arg(speed);
-        const QList<QPair<QString, QString>> formats = {
-            {"7/NO", "7N"}, {"7/MARK", "7M"}, {"7/SPACE", "7S"},
-            {"7/EVEN", "7E"}, {"7/ODD", "7O"}, {"8/NO", "8N"}};
+        const QList<QPair<QString, QString>> formats = {{"7/NO", "7N"},    {"7/MARK", "7M"},
+                                                        {"7/SPACE", "7S"}, {"7/EVEN", "7E"},
+                                                        {"7/ODD", "7O"},   {"8/NO", "8N"}};
         for (const auto &[text, format] : formats)
             QTest::newRow(qPrintable("format " + text))
                 << "comboBox_BitParity" << text << QString("%1 %2 1 none").arg(B9600).arg(format);
-        QTest::newRow("two stop bits") << "comboBox_StopBit" << "2"
-                                       << QString("%1 8N 2 none").arg(B9600);
-        QTest::newRow("RTS/CTS") << "comboBox_HdShake" << "RTS/CTS"
-                                 << QString("%1 8N 1 rtscts").arg(B9600);
-        QTest::newRow("XON/XOFF") << "comboBox_HdShake" << "XON/XOFF"
-                                  << QString("%1 8N 1 xonxoff").arg(B9600);
+        QTest::newRow("two stop bits") << "comboBox_StopBit"
+                                       << "2" << QString("%1 8N 2 none").arg(B9600);
+        QTest::newRow("RTS/CTS") << "comboBox_HdShake"
+                                 << "RTS/CTS" << QString("%1 8N 1 rtscts").arg(B9600);
+        QTest::newRow("XON/XOFF") << "comboBox_HdShake"
+                                  << "XON/XOFF" << QString("%1 8N 1 xonxoff").arg(B9600);
     }
 
     void everySettingsEntryReachesThePort()

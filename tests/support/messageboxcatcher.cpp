@@ -18,7 +18,7 @@ void MessageBoxCatcher::dismissActiveBox()
     bool mainWindowVisible = false;
     for (QWidget *window : QApplication::topLevelWidgets())
         mainWindowVisible |= window->inherits("Widget") && window->isVisible();
-    seen.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                 mainWindowVisible});
+    seen.append(
+        {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), mainWindowVisible});
     box->buttons().first()->click();
 }
