@@ -4,6 +4,7 @@
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -30,6 +31,8 @@ public:
     {
         XDisplayKeycodes(display, &minKeycode, &maxKeycode);
         shiftKey = XKeysymToKeycode(display, XK_Shift_L);
+        int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        hasXkb = XkbQueryExtension(display, &opcode, &event, &error, &major, &minor);
         loadKeymap();
     }
 
@@ -51,35 +54,64 @@ public:
         case KeyStroke::Key::NoKey:
             return;
         case KeyStroke::Key::Tab:
-            typeKeysym(XK_Tab);
+            typeKeysym(XK_Tab, false);
             return;
         case KeyStroke::Key::Return:
-            typeKeysym(XK_Return);
+            typeKeysym(XK_Return, false);
             return;
         case KeyStroke::Key::Character:
             // Latin-1 keysyms carry the character's code point.
-            typeKeysym(static_cast<KeySym>(stroke.character));
+            typeKeysym(static_cast<KeySym>(stroke.character), true);
             return;
         }
     }
 
 private:
-    void typeKeysym(KeySym keysym)
+    void typeKeysym(KeySym keysym, bool isCharacter)
     {
         refreshKeymapIfChanged();
+        const ModifierState modifiers = currentModifiers();
         KeyLocation location = locate(keysym);
-        if (location.code == 0)
+        // While the user holds Shift, a character goes through a spare key that carries it on
+        // every level: the level would otherwise depend on whether the receiving application
+        // still counts that Shift, which some forget whenever the keymap changes.
+        const bool shiftInPlay = isCharacter && modifiers.shiftHeld;
+        if (location.code == 0 || (shiftInPlay && !isOwnSpare(location.code)))
             location = bindToSpare(keysym);
         if (location.code == 0)
             return;
-        if (location.shifted)
+
+        // Caps Lock is released for the key alone, so that the user's lock state survives.
+        if (modifiers.capsLocked)
+            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
+        const bool addShift = location.shifted && !modifiers.shiftHeld;
+        if (addShift)
             XTestFakeKeyEvent(display, shiftKey, True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, False, CurrentTime);
-        if (location.shifted)
+        if (addShift)
             XTestFakeKeyEvent(display, shiftKey, False, CurrentTime);
+        if (modifiers.capsLocked)
+            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
         XFlush(display);
     }
+
+    struct ModifierState
+    {
+        bool shiftHeld = false;
+        bool capsLocked = false;
+    };
+
+    // The keyboard's modifiers as the receiving application will combine them with our keys.
+    ModifierState currentModifiers() const
+    {
+        XkbStateRec state = {};
+        if (!hasXkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
+            return {};
+        return {(state.mods & ShiftMask) != 0, (state.locked_mods & LockMask) != 0};
+    }
+
+    bool isOwnSpare(KeyCode code) const { return spareBindings.count(code) != 0; }
 
     // The user may switch layouts at any time; the server announces it with MappingNotify.
     void refreshKeymapIfChanged()
@@ -194,6 +226,7 @@ private:
     int maxKeycode = 0;
     int symbolsPerKeycode = 0;
     KeyCode shiftKey = 0;
+    bool hasXkb = false;
     std::vector<KeySym> keymap;
     std::vector<KeyCode> spareKeys;
     size_t nextSpare = 0;

@@ -7,9 +7,13 @@
 #include <QProcess>
 #include <QTest>
 
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -61,6 +65,63 @@ bool anyKeyDown()
     return std::any_of(std::begin(keys), std::end(keys), [](char bits) { return bits != 0; });
 }
 
+// The test's own connection, playing the user at the physical keyboard.
+class UserKeyboard
+{
+public:
+    UserKeyboard() : display(XOpenDisplay(nullptr)) {}
+    ~UserKeyboard() { XCloseDisplay(display); }
+    UserKeyboard(const UserKeyboard &) = delete;
+    UserKeyboard &operator=(const UserKeyboard &) = delete;
+
+    void setCapsLock(bool on)
+    {
+        XkbLockModifiers(display, XkbUseCoreKbd, LockMask, on ? LockMask : 0);
+        XSync(display, False);
+    }
+
+    bool capsLocked()
+    {
+        XkbStateRec state = {};
+        XkbGetState(display, XkbUseCoreKbd, &state);
+        return state.locked_mods & LockMask;
+    }
+
+    void holdShift(bool down)
+    {
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Shift_L), down, CurrentTime);
+        XSync(display, False);
+    }
+
+    bool hasKeyFor(KeySym keysym)
+    {
+        XSync(display, False);
+        int minCode = 0, maxCode = 0, perCode = 0;
+        XDisplayKeycodes(display, &minCode, &maxCode);
+        KeySym *map = XGetKeyboardMapping(display, static_cast<KeyCode>(minCode),
+                                          maxCode - minCode + 1, &perCode);
+        const bool found = std::find(map, map + (maxCode - minCode + 1) * perCode, keysym) !=
+                           map + (maxCode - minCode + 1) * perCode;
+        XFree(map);
+        return found;
+    }
+
+private:
+    Display *display;
+};
+
+// The program listing one pty, typing with the real X11 backend into whatever has the focus.
+struct TypingProgram
+{
+    TypingProgram() : harness({device.slavePath()})
+    {
+        harness.window->setKeyInjector(createKeyInjector());
+    }
+
+    PseudoTerminal device;
+    Harness harness;
+};
+
 } // namespace
 
 class X11TypingTest : public QObject
@@ -108,6 +169,55 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QStringLiteral("yz@\nyz@\n"), 4000);
         QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
         QVERIFY(!anyKeyDown());
+    }
+
+    void capsLockOnChangesNothingAndStaysOn()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user;
+        user.setCapsLock(true);
+        TypingProgram program;
+        program.device.send("aZ1\xe9!\r");
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QString::fromUtf8("aZ1\u00e9!\n"), 4000);
+        QVERIFY(user.capsLocked());
+        user.setCapsLock(false);
+    }
+
+    void heldShiftChangesNoCharacter()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user;
+        user.holdShift(true);
+        TypingProgram program;
+        program.device.send("aZ1\xe9!enter.");
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QString::fromUtf8("aZ1\u00e9!enter."), 4000);
+        user.holdShift(false);
+        QVERIFY(!anyKeyDown());
+    }
+
+    void closingWhileTypingFinishesTheLineAndRestoresTheKeymap()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user;
+        auto program = std::make_unique<TypingProgram>();
+        Widget *window = program->harness.window.get();
+        window->show();
+        // The close request comes while the line is being typed, as from the window manager.
+        std::thread closer([window] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
+        });
+        program->device.send("\xe9 \xb5 \xb0\r");
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 4000);
+        closer.join();
+        program.reset();
+        QCOMPARE(receiver.text(), QString::fromUtf8("\u00e9 \u00b5 \u00b0\n"));
+        QVERIFY(!anyKeyDown());
+        QVERIFY(!user.hasKeyFor(XK_eacute));
+        QVERIFY(!user.hasKeyFor(XK_mu));
     }
 };
 
