@@ -2,8 +2,8 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(g++ make cmake qtbase5-dev libqt5serialport5-dev libx11-dev libxtst-dev)
-TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils fonts-dejavu-core
-    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
+TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils fonts-dejavu-core valgrind
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 clang libclang-rt-14-dev)
 
 ensure_packages() {
     local missing=() package

@@ -39,9 +39,10 @@ void PseudoTerminal::send(const QByteArray &bytes)
         if (written > 0) {
             done += written;
         } else {
-            pollfd writable{master, POLLOUT, 0};
-            ::poll(&writable, 1, 10);
+            // The pty is full until the program reads; let it, then wait briefly for room.
             QCoreApplication::processEvents();
+            pollfd writable{master, POLLOUT, 0};
+            ::poll(&writable, 1, 1);
         }
     }
 }

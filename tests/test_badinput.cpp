@@ -1,0 +1,139 @@
+// Noise, binary junk and endless data through a real pseudo-terminal: nothing lost or garbled.
+#include "harness.h"
+
+#include <QComboBox>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+QByteArray everyByteValue()
+{
+    QByteArray bytes;
+    for (int value = 0; value < 256; ++value)
+        bytes.append(static_cast<char>(value));
+    return bytes;
+}
+
+// Waits until the program has taken in `expected` bytes, typed or logged.
+template <typename Done> bool waitFor(Done done, int timeoutMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QTest::qWait(5);
+    return done();
+}
+
+} // namespace
+
+class BadInputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyByteValueIsTypedInBothExportModes_data()
+    {
+        QTest::addColumn<int>("exportMode");
+        QTest::newRow("Fennick") << 0;
+        QTest::newRow("Standard") << 1;
+    }
+
+    void everyByteValueIsTypedInBothExportModes()
+    {
+        QFETCH(int, exportMode);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(exportMode);
+        const QByteArray bytes = everyByteValue();
+        device.send(bytes);
+        QVERIFY(waitFor([&] { return harness.keys->typed.size() >= bytes.size(); }));
+        QCOMPARE(harness.keys->typed, bytes);
+        QVERIFY(harness.keys->pacedOnePausePerKey());
+        QVERIFY(harness.logText().isEmpty());
+    }
+
+    void everyByteValueIsShownInLogMode_data() { everyByteValueIsTypedInBothExportModes_data(); }
+
+    void everyByteValueIsShownInLogMode()
+    {
+        QFETCH(int, exportMode);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(exportMode);
+        harness.switchToLogMode();
+        device.send(everyByteValue() + "\n");
+        QVERIFY(waitFor([&] { return harness.logText().endsWith(QLatin1Char('\n')); }));
+        const QString log = harness.logText();
+        QString printable;
+        for (char c = 0x20; c < 0x7F; ++c)
+            printable += QLatin1Char(c);
+        QVERIFY(log.contains(printable));
+        QVERIFY(log.contains(QLatin1Char('\t')));
+        QVERIFY(!log.contains(QChar(0)));
+        // 0x80 to 0xFF alone are not UTF-8: each shows as a replacement character.
+        QCOMPARE(log.count(QChar(0xFFFD)), 128);
+        QVERIFY(harness.keys->typed.isEmpty());
+    }
+
+    void tenMegabytesOfJunkReachTheLogWhole()
+    {
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.switchToLogMode();
+        QRandomGenerator random(20261207);
+        QByteArray junk(10 * 1024 * 1024, Qt::Uninitialized);
+        QString expected;
+        expected.reserve(junk.size());
+        for (char &byte : junk) {
+            // ASCII, NUL included; line ends as LF only, so that where the pty happens to cut
+            // the stream cannot change how the log shows it.
+            byte = static_cast<char>(random.bounded(0x80));
+            if (byte == '\r' || random.bounded(60) == 0)
+                byte = '\n';
+            if (byte != '\0')
+                expected += QLatin1Char(byte);
+        }
+        junk.append('\n');
+        expected += QLatin1Char('\n');
+        device.send(junk);
+        QVERIFY(waitFor([&] { return harness.logText().size() >= expected.size(); }, 60000));
+        QCOMPARE(harness.logText().size(), expected.size());
+        QVERIFY(harness.logText() == expected);
+    }
+
+    void megabyteWithoutLineEndWaitsAndGoesOutWhole()
+    {
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        QRandomGenerator random(7);
+        QByteArray reading(1024 * 1024, Qt::Uninitialized);
+        for (char &byte : reading)
+            byte = "0123456789.,;:+- "[random.bounded(17)];
+        device.send(reading);
+        QTest::qWait(200);
+        QVERIFY(harness.keys->typed.isEmpty());
+        device.send("\r");
+        QVERIFY(waitFor([&] { return harness.keys->typed.size() > reading.size(); }));
+        QCOMPARE(harness.keys->typed, reading + "\r");
+        QVERIFY(harness.keys->pacedOnePausePerKey());
+    }
+
+    void nulOnlyStreamShowsNothing()
+    {
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.switchToLogMode();
+        device.send(QByteArray(64 * 1024, '\0'));
+        QTest::qWait(100);
+        QVERIFY(harness.logText().isEmpty());
+        device.send(QByteArray(100, '\0') + "\n" + QByteArray(100, '\0'));
+        QVERIFY(waitFor([&] { return !harness.logText().isEmpty(); }));
+        QCOMPARE(harness.logText(), QStringLiteral("\n"));
+        device.send("ok\n");
+        QVERIFY(waitFor([&] { return harness.logText() == QStringLiteral("\nok\n"); }));
+    }
+};
+
+QTEST_MAIN(BadInputTest)
+#include "test_badinput.moc"
