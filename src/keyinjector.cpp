@@ -5,7 +5,13 @@
 
 void KeyInjector::pauseAfterKey()
 {
-    std::this_thread::sleep_for(keyInterval);
+    // A sleeping thread often wakes a millisecond or more late; the last stretch is waited out
+    // awake, so that the receiving application gets its keys evenly spaced.
+    constexpr std::chrono::microseconds wakeUpMargin{1500};
+    const auto due = keyStarted + keyInterval;
+    std::this_thread::sleep_until(due - wakeUpMargin);
+    while (std::chrono::steady_clock::now() < due) {
+    }
 }
 
 namespace {
@@ -15,7 +21,8 @@ class UnavailableKeyInjector : public KeyInjector
 public:
     explicit UnavailableKeyInjector(std::string reason) : reason(std::move(reason)) {}
 
-    void typeByte(unsigned char) override
+protected:
+    void sendKey(unsigned char) override
     {
         if (warned)
             return;

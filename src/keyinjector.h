@@ -15,10 +15,21 @@ public:
     virtual ~KeyInjector() = default;
 
     // Presses and releases the key this byte stands for; some bytes stand for no key.
-    virtual void typeByte(unsigned char byte) = 0;
+    void typeByte(unsigned char byte)
+    {
+        keyStarted = std::chrono::steady_clock::now();
+        sendKey(byte);
+    }
 
-    // Blocks for the pause that paces the receiving application, after every byte.
+    // Blocks for the pause that paces the receiving application, after every byte. The interval
+    // counts from the start of the key, so the time spent sending it does not stretch it.
     virtual void pauseAfterKey();
+
+protected:
+    virtual void sendKey(unsigned char byte) = 0;
+
+private:
+    std::chrono::steady_clock::time_point keyStarted;
 };
 
 // The injector for the platform and session this process runs in. Never null: where nothing can

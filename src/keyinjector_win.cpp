@@ -24,22 +24,21 @@ INPUT inputFrom(const WinKeyRecord &record)
 class WindowsKeyInjector : public KeyInjector
 {
 public:
-    // The default timer resolution (15.6 ms) would stretch every 40 ms pause to about 47 ms.
+    // The default timer resolution (15.6 ms) would make the 40 ms pauses uneven.
     WindowsKeyInjector() { timeBeginPeriod(1); }
     ~WindowsKeyInjector() override { timeEndPeriod(1); }
     WindowsKeyInjector(const WindowsKeyInjector &) = delete;
     WindowsKeyInjector &operator=(const WindowsKeyInjector &) = delete;
 
+protected:
     // The press and the release each go in a call of their own.
-    void typeByte(unsigned char byte) override
+    void sendKey(unsigned char byte) override
     {
         for (const WinKeyRecord &record : winKeyRecordsFor(byte)) {
             INPUT input = inputFrom(record);
             SendInput(1, &input, sizeof(INPUT));
         }
     }
-
-    void pauseAfterKey() override { Sleep(static_cast<DWORD>(keyInterval.count())); }
 };
 
 } // namespace

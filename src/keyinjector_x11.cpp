@@ -31,8 +31,7 @@ public:
     {
         XDisplayKeycodes(display, &minKeycode, &maxKeycode);
         shiftKey = XKeysymToKeycode(display, XK_Shift_L);
-        int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
-        hasXkb = XkbQueryExtension(display, &opcode, &event, &error, &major, &minor);
+        watchModifiers();
         loadKeymap();
     }
 
@@ -47,7 +46,8 @@ public:
     X11KeyInjector(const X11KeyInjector &) = delete;
     X11KeyInjector &operator=(const X11KeyInjector &) = delete;
 
-    void typeByte(unsigned char byte) override
+protected:
+    void sendKey(unsigned char byte) override
     {
         const KeyStroke stroke = mapper.map(byte);
         switch (stroke.key) {
@@ -69,8 +69,7 @@ public:
 private:
     void typeKeysym(KeySym keysym, bool isCharacter)
     {
-        refreshKeymapIfChanged();
-        const ModifierState modifiers = currentModifiers();
+        processPendingEvents();
         KeyLocation location = locate(keysym);
         // While the user holds Shift, a character goes through a spare key that carries it on
         // every level: the level would otherwise depend on whether the receiving application
@@ -102,30 +101,45 @@ private:
         bool capsLocked = false;
     };
 
-    // The keyboard's modifiers as the receiving application will combine them with our keys.
-    ModifierState currentModifiers() const
+    // The modifiers follow the server's state notifications rather than a query per key, so that
+    // no round trip to the server delays a key press and unsettles the pacing.
+    void watchModifiers()
     {
+        int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
+            return;
+        hasXkb = true;
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbAllStateComponentsMask,
+                              XkbAllStateComponentsMask);
         XkbStateRec state = {};
-        if (!hasXkb || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
-            return {};
-        return {(state.mods & ShiftMask) != 0, (state.locked_mods & LockMask) != 0};
+        if (XkbGetState(display, XkbUseCoreKbd, &state) == Success)
+            setModifiers(state.mods, state.locked_mods);
+    }
+
+    void setModifiers(unsigned effective, unsigned locked)
+    {
+        modifiers = {(effective & ShiftMask) != 0, (locked & LockMask) != 0};
     }
 
     bool isOwnSpare(KeyCode code) const { return spareBindings.count(code) != 0; }
 
     // The user may switch layouts at any time; the server announces it with MappingNotify.
-    void refreshKeymapIfChanged()
+    void processPendingEvents()
     {
-        bool changed = false;
+        bool keymapChanged = false;
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
             if (event.type == MappingNotify) {
                 XRefreshKeyboardMapping(&event.xmapping);
-                changed = true;
+                keymapChanged = true;
+            } else if (hasXkb && event.type == xkbEventBase) {
+                const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
+                if (xkb.any.xkb_type == XkbStateNotify)
+                    setModifiers(xkb.state.mods, xkb.state.locked_mods);
             }
         }
-        if (changed)
+        if (keymapChanged)
             loadKeymap();
     }
 
@@ -227,6 +241,8 @@ private:
     int symbolsPerKeycode = 0;
     KeyCode shiftKey = 0;
     bool hasXkb = false;
+    int xkbEventBase = 0;
+    ModifierState modifiers;
     std::vector<KeySym> keymap;
     std::vector<KeyCode> spareKeys;
     size_t nextSpare = 0;

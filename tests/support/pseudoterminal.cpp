@@ -23,6 +23,7 @@ PseudoTerminal::PseudoTerminal()
     device = info.st_rdev;
     ::close(slave);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    fcntl(master, F_SETFD, FD_CLOEXEC); // a child process holding it would defeat hangUp()
     path = QString::fromLocal8Bit(name);
 }
 

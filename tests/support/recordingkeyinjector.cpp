@@ -17,7 +17,7 @@ void KeyRecord::clear()
     pausesAfterCount.clear();
 }
 
-void RecordingKeyInjector::typeByte(unsigned char byte)
+void RecordingKeyInjector::sendKey(unsigned char byte)
 {
     record->typed.append(static_cast<char>(byte));
 }

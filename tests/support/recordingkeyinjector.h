@@ -24,8 +24,10 @@ class RecordingKeyInjector : public KeyInjector
 public:
     explicit RecordingKeyInjector(std::shared_ptr<KeyRecord> record) : record(std::move(record)) {}
 
-    void typeByte(unsigned char byte) override;
     void pauseAfterKey() override;
+
+protected:
+    void sendKey(unsigned char byte) override;
 
 private:
     std::shared_ptr<KeyRecord> record;
