@@ -19,28 +19,21 @@ namespace {
 class UnavailableKeyInjector : public KeyInjector
 {
 public:
-    explicit UnavailableKeyInjector(std::string reason) : reason(std::move(reason)) {}
-
-protected:
-    void sendKey(unsigned char) override
+    explicit UnavailableKeyInjector(const std::string &reason)
     {
-        if (warned)
-            return;
-        warned = true;
         std::fprintf(stderr,
                      "quillon: cannot type into other applications: %s. Received data is not "
                      "typed; log mode works as usual.\n",
                      reason.c_str());
     }
 
-private:
-    std::string reason;
-    bool warned = false;
+protected:
+    void sendKey(unsigned char) override {}
 };
 
 } // namespace
 
 std::unique_ptr<KeyInjector> createUnavailableKeyInjector(std::string reason)
 {
-    return std::make_unique<UnavailableKeyInjector>(std::move(reason));
+    return std::make_unique<UnavailableKeyInjector>(reason);
 }

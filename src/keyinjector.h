@@ -32,9 +32,10 @@ private:
     std::chrono::steady_clock::time_point keyStarted;
 };
 
-// The injector for the platform and session this process runs in. Never null: where nothing can
-// be typed, the result says so once on stderr and keeps the pacing.
-std::unique_ptr<KeyInjector> createKeyInjector();
+// The injector for the platform and session this process runs in, given the name of the GUI
+// platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
+// nothing can be typed, the result says so once on stderr and keeps the pacing.
+std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform);
 
 std::unique_ptr<KeyInjector> createUnavailableKeyInjector(std::string reason);
 

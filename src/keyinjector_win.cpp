@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createKeyInjector()
+std::unique_ptr<KeyInjector> createKeyInjector(const std::string &)
 {
     return std::make_unique<WindowsKeyInjector>();
 }

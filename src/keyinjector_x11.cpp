@@ -1,5 +1,5 @@
 // Typing through the X server's XTEST extension.
-#include "keyinjector.h"
+#include "keyinjector_linux.h"
 #include "keymapping.h"
 
 #include <X11/extensions/XTest.h>
@@ -253,17 +253,22 @@ private:
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createKeyInjector()
+std::unique_ptr<KeyInjector> createX11KeyInjector(std::string &whyNot)
 {
-    if (!std::getenv("DISPLAY"))
-        return createUnavailableKeyInjector("no X display (DISPLAY is not set)");
+    if (!std::getenv("DISPLAY")) {
+        whyNot = "no X display (DISPLAY is not set)";
+        return nullptr;
+    }
     Display *display = XOpenDisplay(nullptr);
-    if (!display)
-        return createUnavailableKeyInjector("the X display cannot be opened");
+    if (!display) {
+        whyNot = "the X display cannot be opened";
+        return nullptr;
+    }
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
         XCloseDisplay(display);
-        return createUnavailableKeyInjector("the X server offers no XTEST extension");
+        whyNot = "the X server offers no XTEST extension";
+        return nullptr;
     }
     return std::make_unique<X11KeyInjector>(display);
 }

@@ -7,6 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
     Widget window;
+    window.prepareKeyInjector();
     window.showAsFixedSizeDialog();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 #include "portlist.h"
 #include "widgetform.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -50,6 +51,11 @@ void Widget::showAsFixedSizeDialog()
     show();
 }
 
+void Widget::prepareKeyInjector()
+{
+    keyInjector();
+}
+
 void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
 {
     injector = std::move(replacement);
@@ -58,7 +64,7 @@ void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
 KeyInjector &Widget::keyInjector()
 {
     if (!injector)
-        injector = createKeyInjector();
+        injector = createKeyInjector(QGuiApplication::platformName().toStdString());
     return *injector;
 }
 

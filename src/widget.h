@@ -22,6 +22,10 @@ public:
     // Shows the window with the thin frame of a fixed-size dialog; its size cannot be changed.
     void showAsFixedSizeDialog();
 
+    // Chooses the platform's way of typing now rather than at the first line, so that the choice
+    // is reported at start.
+    void prepareKeyInjector();
+
     // Replaces the platform's key injector; until then it is created on first use.
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
 

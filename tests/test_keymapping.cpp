@@ -1,12 +1,10 @@
 // What each byte becomes: the key mapping used on X11 and the records sent on Windows.
 #include "keyinjector.h"
 #include "keymapping.h"
+#include "stderrcapture.h"
 #include "winkeyrecords.h"
 
 #include <QTest>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -33,29 +31,6 @@ QStringList mapAll(ByteKeyMapper &mapper, const QByteArray &bytes)
     for (char byte : bytes)
         keys << describe(mapper.map(static_cast<unsigned char>(byte)));
     return keys;
-}
-
-// Runs `action` with stderr captured, and returns what it wrote there.
-template <typename Action> QByteArray capturedStderr(Action action)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        return {};
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    dup2(pipeEnds[1], STDERR_FILENO);
-    action();
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
-    close(pipeEnds[1]);
-    QByteArray text;
-    char chunk[512];
-    ssize_t got;
-    while ((got = read(pipeEnds[0], chunk, sizeof chunk)) > 0)
-        text.append(chunk, static_cast<int>(got));
-    close(pipeEnds[0]);
-    return text;
 }
 
 } // namespace
@@ -130,7 +105,7 @@ private slots:
         qunsetenv("DISPLAY");
         qunsetenv("WAYLAND_DISPLAY");
         const QByteArray warning = capturedStderr([] {
-            std::unique_ptr<KeyInjector> keys = createKeyInjector();
+            std::unique_ptr<KeyInjector> keys = createKeyInjector("xcb");
             for (unsigned char byte : QByteArray("12.5\r"))
                 keys->typeByte(byte);
         });

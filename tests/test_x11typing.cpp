@@ -2,6 +2,7 @@
 // pseudo-terminal and come out as the text of a focused window in another process.
 #include "harness.h"
 #include "keyinjector.h"
+#include "receiverprocess.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -17,43 +18,19 @@
 
 namespace {
 
-class Receiver
+class Receiver : public ReceiverProcess
 {
 public:
-    Receiver()
+    Receiver() : ReceiverProcess(xcbEnvironment()) {}
+    bool waitUntilFocused() { return waitUntilReady(); }
+
+private:
+    static QProcessEnvironment xcbEnvironment()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(X11_RECEIVER), QStringList());
+        return environment;
     }
-
-    ~Receiver()
-    {
-        process.closeWriteChannel();
-        if (!process.waitForFinished(3000))
-            process.kill();
-    }
-
-    bool waitUntilFocused() { return readLine(5000) == "ready"; }
-
-    QString text()
-    {
-        process.write("dump\n");
-        return QString::fromUtf8(QByteArray::fromHex(readLine(3000)));
-    }
-
-private:
-    QByteArray readLine(int timeoutMs)
-    {
-        while (!process.canReadLine()) {
-            if (!process.waitForReadyRead(timeoutMs))
-                return {};
-        }
-        return process.readLine().trimmed();
-    }
-
-    QProcess process;
 };
 
 bool anyKeyDown()
@@ -115,7 +92,7 @@ struct TypingProgram
 {
     TypingProgram() : harness({device.slavePath()})
     {
-        harness.window->setKeyInjector(createKeyInjector());
+        harness.window->setKeyInjector(createKeyInjector("xcb"));
     }
 
     PseudoTerminal device;
@@ -137,7 +114,7 @@ private slots:
         QVERIFY(receiver.waitUntilFocused());
         PseudoTerminal device;
         Harness harness({device.slavePath()});
-        harness.window->setKeyInjector(createKeyInjector());
+        harness.window->setKeyInjector(createKeyInjector("xcb"));
         harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(1); // Standard
 
         // Latin-1 letters that a US map lacks, shifted characters, CR LF, a lone LF, and control
@@ -159,7 +136,7 @@ private slots:
         QVERIFY(receiver.waitUntilFocused());
         PseudoTerminal device;
         Harness harness({device.slavePath()});
-        harness.window->setKeyInjector(createKeyInjector());
+        harness.window->setKeyInjector(createKeyInjector("xcb"));
         device.send("yz@\r");
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QStringLiteral("yz@\n"), 4000);
 

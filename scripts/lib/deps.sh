@@ -1,8 +1,9 @@
 # Debian packages the build and the tests need, and a helper that installs the missing ones.
 # shellcheck shell=bash
 
-BUILD_PACKAGES=(g++ make cmake qtbase5-dev libqt5serialport5-dev libx11-dev libxtst-dev)
-TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils fonts-dejavu-core valgrind
+BUILD_PACKAGES=(g++ make cmake pkg-config qtbase5-dev libqt5serialport5-dev libx11-dev libxtst-dev
+    libwayland-dev libxkbcommon-dev)
+TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils fonts-dejavu-core valgrind sway qtwayland5
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 clang libclang-rt-14-dev)
 
 ensure_packages() {

@@ -1,10 +1,12 @@
 // A window that takes the keyboard focus and reports what was typed into it: "ready" once it has
-// the focus, then the text as hex for every line read from stdin.
+// the focus (or, with --ready-when-shown, once it is on screen: a Wayland seat without a
+// keyboard yet gives no focus), then the text as hex for every line read from stdin.
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <unistd.h>
@@ -19,9 +21,11 @@ int main(int argc, char *argv[])
     edit.activateWindow();
     edit.setFocus();
 
+    const bool readyWhenShown = app.arguments().contains(QStringLiteral("--ready-when-shown"));
     QTimer focusWatch;
     QObject::connect(&focusWatch, &QTimer::timeout, [&] {
-        if (!edit.hasFocus() || QApplication::focusWindow() != edit.windowHandle()) {
+        const bool focused = edit.hasFocus() && QApplication::focusWindow() == edit.windowHandle();
+        if (!focused && !(readyWhenShown && edit.windowHandle()->isExposed())) {
             edit.activateWindow();
             return;
         }

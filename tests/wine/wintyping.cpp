@@ -67,7 +67,7 @@ int main()
     // nothing), then shifted characters.
     const std::string bytes = "12.5\t\xe9\r\nAZ:{";
     const std::wstring expected = L"12.5\t\u00e9\r\nAZ:{";
-    std::unique_ptr<KeyInjector> keys = createKeyInjector();
+    std::unique_ptr<KeyInjector> keys = createKeyInjector("windows");
     for (unsigned char byte : bytes) {
         keys->typeByte(byte);
         pumpMessagesFor(static_cast<DWORD>(KeyInjector::keyInterval.count()));

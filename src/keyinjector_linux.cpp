@@ -1,0 +1,37 @@
+// Which way to type on Linux, decided once: on a Wayland session the compositor's own virtual
+// keyboard reaches every application, XTest only those running on XWayland.
+#include "keyinjector_linux.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::unique_ptr<KeyInjector> announce(std::unique_ptr<KeyInjector> injector, const char *choice,
+                                      const std::string &reason)
+{
+    std::fprintf(stderr, "quillon: typing with %s (%s)\n", choice, reason.c_str());
+    return injector;
+}
+
+} // namespace
+
+std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
+{
+    std::string whyNotX11;
+    const bool waylandSession = std::getenv("WAYLAND_DISPLAY") || guiPlatform == "wayland";
+    if (!waylandSession) {
+        if (auto xtest = createX11KeyInjector(whyNotX11))
+            return announce(std::move(xtest), "XTest", "X11 session");
+        return createUnavailableKeyInjector(whyNotX11);
+    }
+
+    std::string whyNotWlroots;
+    if (auto wlroots = createWlrootsKeyInjector(whyNotWlroots))
+        return announce(std::move(wlroots), "the Wayland virtual keyboard",
+                        "the compositor offers zwp_virtual_keyboard_manager_v1");
+    if (auto xtest = createX11KeyInjector(whyNotX11))
+        return announce(std::move(xtest), "XTest through XWayland",
+                        "reaches X11 applications only: " + whyNotWlroots);
+    return createUnavailableKeyInjector(whyNotWlroots + "; " + whyNotX11);
+}

@@ -1,0 +1,66 @@
+#include "headlesssway.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+#include <pwd.h>
+#include <unistd.h>
+
+HeadlessSway::HeadlessSway()
+{
+    const passwd *nobody = getpwnam("nobody");
+    if (!nobody || !runtime.isValid() ||
+        chown(QFile::encodeName(runtime.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+        return;
+    QFile config(runtime.filePath(QStringLiteral("config")));
+    if (!config.open(QIODevice::WriteOnly))
+        return;
+    config.write("xwayland disable\n");
+    config.close();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("HOME"), runtime.path());
+    environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+    environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+    sway.setProcessEnvironment(environment);
+    sway.setProcessChannelMode(QProcess::MergedChannels);
+    sway.start(QStringLiteral("setpriv"),
+               {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                QStringLiteral("--clear-groups"), QStringLiteral("sway"), QStringLiteral("-c"),
+                config.fileName()});
+
+    QElapsedTimer clock;
+    clock.start();
+    while (socketName.isEmpty() && clock.elapsed() < 10000 &&
+           sway.state() != QProcess::NotRunning) {
+        const QStringList sockets =
+            QDir(runtime.path()).entryList({QStringLiteral("wayland-*")}, QDir::System);
+        for (const QString &name : sockets) {
+            if (!name.endsWith(QLatin1String(".lock")))
+                socketName = name;
+        }
+        QThread::msleep(20);
+    }
+}
+
+HeadlessSway::~HeadlessSway()
+{
+    sway.terminate();
+    if (!sway.waitForFinished(3000))
+        sway.kill();
+}
+
+QProcessEnvironment HeadlessSway::clientEnvironment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), socketName);
+    return environment;
+}

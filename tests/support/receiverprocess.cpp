@@ -1,0 +1,31 @@
+#include "receiverprocess.h"
+
+ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
+                                 const QStringList &arguments)
+{
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(QStringLiteral(X11_RECEIVER), arguments);
+}
+
+ReceiverProcess::~ReceiverProcess()
+{
+    process.closeWriteChannel();
+    if (!process.waitForFinished(3000))
+        process.kill();
+}
+
+QString ReceiverProcess::text()
+{
+    process.write("dump\n");
+    return QString::fromUtf8(QByteArray::fromHex(readLine(3000)));
+}
+
+QByteArray ReceiverProcess::readLine(int timeoutMs)
+{
+    while (!process.canReadLine()) {
+        if (!process.waitForReadyRead(timeoutMs))
+            return {};
+    }
+    return process.readLine().trimmed();
+}

@@ -1,0 +1,102 @@
+// Typing on Wayland: into a native Wayland window under a headless sway, and which backend each
+// kind of session gets.
+#include "harness.h"
+#include "headlesssway.h"
+#include "keyinjector.h"
+#include "receiverprocess.h"
+#include "stderrcapture.h"
+
+#include <QComboBox>
+#include <QTest>
+
+namespace {
+
+// Sets this process's variables for the duration of a scope, as a session would have them.
+class SessionVariables
+{
+public:
+    SessionVariables(const QByteArray &waylandDisplay, const QByteArray &runtimeDir, bool x11)
+        : savedDisplay(qgetenv("DISPLAY")), savedWayland(qgetenv("WAYLAND_DISPLAY")),
+          savedRuntime(qgetenv("XDG_RUNTIME_DIR"))
+    {
+        set("WAYLAND_DISPLAY", waylandDisplay);
+        set("XDG_RUNTIME_DIR", runtimeDir.isEmpty() ? savedRuntime : runtimeDir);
+        set("DISPLAY", x11 ? savedDisplay : QByteArray());
+    }
+    ~SessionVariables()
+    {
+        set("DISPLAY", savedDisplay);
+        set("WAYLAND_DISPLAY", savedWayland);
+        set("XDG_RUNTIME_DIR", savedRuntime);
+    }
+
+private:
+    static void set(const char *name, const QByteArray &value)
+    {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+
+    QByteArray savedDisplay, savedWayland, savedRuntime;
+};
+
+QByteArray choiceReported(const QByteArray &waylandDisplay, const QByteArray &runtimeDir, bool x11)
+{
+    SessionVariables session(waylandDisplay, runtimeDir, x11);
+    return capturedStderr([] { createKeyInjector("offscreen"); });
+}
+
+} // namespace
+
+class WaylandTypingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(qEnvironmentVariableIsSet("DISPLAY"), "needs an X server too");
+        QVERIFY2(sway.isReady(), "headless sway did not start");
+    }
+
+    void typesIntoNativeWaylandWindowFromTheFirstKey()
+    {
+        QStringList arguments{QStringLiteral("--ready-when-shown")};
+        QProcessEnvironment environment = sway.clientEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        ReceiverProcess receiver(environment, arguments);
+        QVERIFY(receiver.waitUntilReady());
+
+        SessionVariables session(sway.displayName().toUtf8(), sway.runtimeDir().toUtf8(), false);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.window->setKeyInjector(createKeyInjector("offscreen"));
+        harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(1); // Standard
+        device.send("12.5\t\xe9 \xb5 \xb0 \xdf\r\nAZ:{\n\x1b\x08\x7f\x01\x80\x9fok\r");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            receiver.text(), QString::fromUtf8("12.5\t\u00e9 \u00b5 \u00b0 \u00df\nAZ:{\nok\n"),
+            8000);
+    }
+
+    void eachSessionGetsItsBackend()
+    {
+        const QByteArray sway_ = sway.displayName().toUtf8();
+        const QByteArray runtime = sway.runtimeDir().toUtf8();
+        QVERIFY(choiceReported(sway_, runtime, true).contains("the Wayland virtual keyboard"));
+        QVERIFY(choiceReported({}, {}, true).contains("typing with XTest (X11 session)"));
+        const QByteArray noCompositor = choiceReported("wayland-none", runtime, true);
+        QVERIFY2(noCompositor.contains("XTest through XWayland"), noCompositor.constData());
+        QVERIFY(noCompositor.contains("X11 applications only"));
+        const QByteArray nothing = choiceReported({}, {}, false);
+        QCOMPARE(nothing.count('\n'), 1);
+        QVERIFY(nothing.contains("cannot type"));
+    }
+
+private:
+    HeadlessSway sway;
+};
+
+QTEST_MAIN(WaylandTypingTest)
+#include "test_waylandtyping.moc"
