@@ -30,8 +30,16 @@ std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
     if (auto wlroots = createWlrootsKeyInjector(whyNotWlroots))
         return announce(std::move(wlroots), "the Wayland virtual keyboard",
                         "the compositor offers zwp_virtual_keyboard_manager_v1");
+    std::string whyNotPortal;
+    if (auto portal = createPortalKeyInjector(whyNotPortal))
+        return announce(std::move(portal), "the remote desktop portal",
+                        "the user consented to keyboard control");
+    notifyDesktop("Quillon cannot type into Wayland applications",
+                  whyNotPortal + ". Only X11 applications receive typed data; the data log "
+                                 "works as usual.");
+    const std::string whyNotWayland = whyNotWlroots + "; " + whyNotPortal;
     if (auto xtest = createX11KeyInjector(whyNotX11))
         return announce(std::move(xtest), "XTest through XWayland",
-                        "reaches X11 applications only: " + whyNotWlroots);
-    return createUnavailableKeyInjector(whyNotWlroots + "; " + whyNotX11);
+                        "reaches X11 applications only: " + whyNotWayland);
+    return createUnavailableKeyInjector(whyNotWayland + "; " + whyNotX11);
 }
