@@ -6,21 +6,11 @@
 #include <QSerialPort>
 #include <QTest>
 
-#include <sys/resource.h>
-
 namespace {
 
 int openDescriptors()
 {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size());
-}
-
-double cpuSecondsUsed()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace

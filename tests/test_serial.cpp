@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QTextCodec>
 
-#include <sys/resource.h>
-
 namespace {
 
 struct LineSettings
@@ -46,14 +44,6 @@ LineSettings settingsOf(const PseudoTerminal &device)
             (kept.c_cflag & CSTOPB) != 0,
             (kept.c_cflag & CRTSCTS) != 0,
             (kept.c_iflag & IXON) && (kept.c_iflag & IXOFF)};
-}
-
-double cpuSecondsUsed()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 void choose(Harness &harness, const char *list, const QString &entry)

@@ -112,10 +112,9 @@ private slots:
     {
         Receiver receiver;
         QVERIFY(receiver.waitUntilFocused());
-        PseudoTerminal device;
-        Harness harness({device.slavePath()});
-        harness.window->setKeyInjector(createKeyInjector("xcb"));
-        harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(1); // Standard
+        TypingProgram program;
+        PseudoTerminal &device = program.device;
+        program.harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(1); // Standard
 
         // Latin-1 letters that a US map lacks, shifted characters, CR LF, a lone LF, and control
         // bytes (Escape, Backspace, Delete, C1) that must type nothing.
@@ -134,9 +133,8 @@ private slots:
     {
         Receiver receiver;
         QVERIFY(receiver.waitUntilFocused());
-        PseudoTerminal device;
-        Harness harness({device.slavePath()});
-        harness.window->setKeyInjector(createKeyInjector("xcb"));
+        TypingProgram program;
+        PseudoTerminal &device = program.device;
         device.send("yz@\r");
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QStringLiteral("yz@\n"), 4000);
 

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <sys/resource.h>
+
 Harness::Harness(const QStringList &ports)
 {
     PortList::replaceForTests(ports);
@@ -37,4 +39,12 @@ bool Harness::receivesFrom(PseudoTerminal &device, int timeoutMs)
     while (!arrived() && clock.elapsed() < timeoutMs)
         QTest::qWait(5);
     return arrived();
+}
+
+double cpuSecondsUsed()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }

@@ -38,4 +38,7 @@ private:
     int linesSent = 0;
 };
 
+// CPU time this process has used so far, to catch busy loops.
+double cpuSecondsUsed();
+
 #endif
