@@ -41,7 +41,7 @@ public:
     mutable QSet<QString> seen;
 };
 
-struct ChildSpec
+struct FormChild
 {
     const char *name;
     const char *className;
@@ -49,7 +49,7 @@ struct ChildSpec
     QRect geometry; // empty for the column's widgets, which the layout places
 };
 
-const ChildSpec formChildren[] = {
+const FormChild formChildren[] = {
     {"textBrowser_dataLog", "QTextBrowser", false, {50, 30, 251, 361}},
     {"lineEdit_SendCommand", "QLineEdit", false, {50, 410, 251, 31}},
     {"label_dataLog", "QLabel", false, {50, 10, 71, 21}},
@@ -104,13 +104,13 @@ private slots:
     {
         QWidget *column = window->findChild<QWidget *>(QStringLiteral("layoutWidget"));
         QVERIFY(column);
-        for (const ChildSpec &spec : formChildren) {
-            auto *child = window->findChild<QWidget *>(QLatin1String(spec.name));
-            QVERIFY2(child, spec.name);
-            QCOMPARE(child->metaObject()->className(), spec.className);
-            QCOMPARE(child->parentWidget(), spec.inColumn ? column : window.get());
-            if (!spec.inColumn)
-                QCOMPARE(child->geometry(), spec.geometry);
+        for (const FormChild &formChild : formChildren) {
+            auto *child = window->findChild<QWidget *>(QLatin1String(formChild.name));
+            QVERIFY2(child, formChild.name);
+            QCOMPARE(child->metaObject()->className(), formChild.className);
+            QCOMPARE(child->parentWidget(), formChild.inColumn ? column : window.get());
+            if (!formChild.inColumn)
+                QCOMPARE(child->geometry(), formChild.geometry);
         }
     }
 
@@ -124,9 +124,9 @@ private slots:
         for (int i = 0; i < layout->count(); ++i)
             order << layout->itemAt(i)->widget()->objectName();
         QStringList expected;
-        for (const ChildSpec &spec : formChildren) {
-            if (spec.inColumn)
-                expected << QLatin1String(spec.name);
+        for (const FormChild &formChild : formChildren) {
+            if (formChild.inColumn)
+                expected << QLatin1String(formChild.name);
         }
         QCOMPARE(order, expected);
     }
@@ -146,9 +146,9 @@ private slots:
     void smallFontOnLogCaptionAndButtonsOnly()
     {
         const QSet<QString> small{"label_dataLog", "pushButtonClear", "pushButton_SendCommand"};
-        for (const ChildSpec &spec : formChildren) {
-            auto *child = window->findChild<QWidget *>(QLatin1String(spec.name));
-            const int expected = small.contains(QLatin1String(spec.name)) ? 9 : QFont().pointSize();
+        for (const FormChild &formChild : formChildren) {
+            auto *child = window->findChild<QWidget *>(QLatin1String(formChild.name));
+            const int expected = small.contains(QLatin1String(formChild.name)) ? 9 : QFont().pointSize();
             QCOMPARE(child->font().pointSize(), expected);
         }
     }
