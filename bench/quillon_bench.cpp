@@ -685,6 +685,17 @@ void clickToKeyboard(Display *display)
     sleepMs(300);
 }
 
+// What both tools are measured on: typing, the Latin-1 line in a Qt window, and idling.
+void measureTypingAndIdle(pid_t tool, const std::string &textBoxBinary, const std::string &display,
+                          Receiver &receiver, Device &device, Results &results)
+{
+    receiver.takeFocus();
+    typeLine(receiver, device, "ok\r\n");
+    measureTyping(receiver, device, results);
+    measureLatin1IntoQt(textBoxBinary, display, receiver, device, results);
+    results.idle = costOver(tool, 10);
+}
+
 // Starts Quillon with the device's pty bound over the port it opens, and waits until it has.
 std::unique_ptr<Child> startQuillon(const std::string &binary, const std::string &display,
                                     Device &device)
@@ -707,11 +718,7 @@ Results measureQuillon(const std::string &quillonBinary, const std::string &text
     {
         Device device;
         const auto quillon = startQuillon(quillonBinary, display.name, device);
-        receiver.takeFocus();
-        typeLine(receiver, device, "ok\r\n");
-        measureTyping(receiver, device, results);
-        measureLatin1IntoQt(textBoxBinary, display.name, receiver, device, results);
-        results.idle = costOver(quillon->id(), 10);
+        measureTypingAndIdle(quillon->id(), textBoxBinary, display.name, receiver, device, results);
         device.hangUp();
         sleepMs(1000);
         results.gone = costOver(quillon->id(), 10);
@@ -743,11 +750,7 @@ Results measurePipeline(const std::string &script, const std::string &textBoxBin
     if (!waitUntil([&] { return device.isRaw(); }, 10000))
         fail("the pipeline did not set up the port");
     sleepMs(500);
-    receiver.takeFocus();
-    typeLine(receiver, device, "ok\r\n");
-    measureTyping(receiver, device, results);
-    measureLatin1IntoQt(textBoxBinary, display.name, receiver, device, results);
-    results.idle = costOver(pipeline.id(), 10);
+    measureTypingAndIdle(pipeline.id(), textBoxBinary, display.name, receiver, device, results);
     device.hangUp();
     sleepMs(1000);
     results.exitedWhenGone = !pipeline.running();
