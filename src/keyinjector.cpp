@@ -3,6 +3,18 @@
 #include <cstdio>
 #include <thread>
 
+KeyInjector::KeyInjector(std::unique_ptr<KeyBackend> backend) : backend(std::move(backend)) {}
+
+KeyInjector::~KeyInjector() = default;
+
+void KeyInjector::typeByte(unsigned char byte)
+{
+    keyStarted = std::chrono::steady_clock::now();
+    const KeyStroke stroke = mapper.map(byte);
+    if (stroke.key != KeyStroke::Key::NoKey)
+        backend->pressAndRelease(stroke);
+}
+
 void KeyInjector::pauseAfterKey()
 {
     // A sleeping thread often wakes a millisecond or more late; the last stretch is waited out
@@ -14,12 +26,17 @@ void KeyInjector::pauseAfterKey()
     }
 }
 
+std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
+{
+    return std::make_unique<KeyInjector>(createKeyBackend(guiPlatform));
+}
+
 namespace {
 
-class UnavailableKeyInjector : public KeyInjector
+class UnavailableKeyBackend : public KeyBackend
 {
 public:
-    explicit UnavailableKeyInjector(const std::string &reason)
+    explicit UnavailableKeyBackend(const std::string &reason)
     {
         std::fprintf(stderr,
                      "quillon: cannot type into other applications: %s. Received data is not "
@@ -27,13 +44,12 @@ public:
                      reason.c_str());
     }
 
-protected:
-    void sendKey(unsigned char) override {}
+    void pressAndRelease(const KeyStroke &) override {}
 };
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createUnavailableKeyInjector(std::string reason)
+std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason)
 {
-    return std::make_unique<UnavailableKeyInjector>(reason);
+    return std::make_unique<UnavailableKeyBackend>(reason);
 }

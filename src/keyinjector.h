@@ -1,42 +1,38 @@
 #ifndef QUILLON_KEYINJECTOR_H
 #define QUILLON_KEYINJECTOR_H
 
+#include "keybackend.h"
+#include "keymapping.h"
+
 #include <chrono>
 #include <memory>
 #include <string>
 
-// Types received bytes into whichever application has the keyboard focus, one byte a call.
-// Free of Qt so that platform backends can be built and tried on their own.
+// The typing pipeline: turns received bytes into key strokes by the one byte policy, hands them
+// to the platform's backend, and paces them. Free of Qt so that it can be built for any platform
+// and tried on its own.
 class KeyInjector
 {
 public:
     static constexpr std::chrono::milliseconds keyInterval{40};
 
-    virtual ~KeyInjector() = default;
+    explicit KeyInjector(std::unique_ptr<KeyBackend> backend);
+    virtual ~KeyInjector();
 
-    // Presses and releases the key this byte stands for; some bytes stand for no key.
-    void typeByte(unsigned char byte)
-    {
-        keyStarted = std::chrono::steady_clock::now();
-        sendKey(byte);
-    }
+    // Types the key this byte stands for, if any; every byte takes its slot all the same.
+    virtual void typeByte(unsigned char byte);
 
     // Blocks for the pause that paces the receiving application, after every byte. The interval
     // counts from the start of the key, so the time spent sending it does not stretch it.
     virtual void pauseAfterKey();
 
-protected:
-    virtual void sendKey(unsigned char byte) = 0;
-
 private:
+    std::unique_ptr<KeyBackend> backend;
+    ByteKeyMapper mapper;
     std::chrono::steady_clock::time_point keyStarted;
 };
 
-// The injector for the platform and session this process runs in, given the name of the GUI
-// platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
-// nothing can be typed, the result says so once on stderr and keeps the pacing.
+// The pipeline around the backend for this platform and session (see createKeyBackend).
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform);
-
-std::unique_ptr<KeyInjector> createUnavailableKeyInjector(std::string reason);
 
 #endif

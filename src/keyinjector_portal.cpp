@@ -1,7 +1,6 @@
 // Typing through the desktop's RemoteDesktop portal (GNOME, KDE): the user consents once per run,
 // and the compositor types keysyms, whatever the layout.
 #include "keyinjector_linux.h"
-#include "keymapping.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -142,10 +141,10 @@ private:
     bool settled = false;
 };
 
-class PortalKeyInjector : public KeyInjector
+class PortalKeyBackend : public KeyBackend
 {
 public:
-    PortalKeyInjector()
+    PortalKeyBackend()
     {
         portal = new PortalSession(outcome);
         portal->moveToThread(&thread);
@@ -154,14 +153,14 @@ public:
         QMetaObject::invokeMethod(portal, "begin", Qt::QueuedConnection);
     }
 
-    ~PortalKeyInjector() override
+    ~PortalKeyBackend() override
     {
         thread.quit();
         thread.wait();
     }
 
-    PortalKeyInjector(const PortalKeyInjector &) = delete;
-    PortalKeyInjector &operator=(const PortalKeyInjector &) = delete;
+    PortalKeyBackend(const PortalKeyBackend &) = delete;
+    PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
     // Empty once the session has started; otherwise why it did not.
     QString waitForConsent()
@@ -172,39 +171,33 @@ public:
         return result.get();
     }
 
-protected:
-    void sendKey(unsigned char byte) override
+    void pressAndRelease(const KeyStroke &stroke) override
     {
-        const KeyStroke stroke = mapper.map(byte);
-        int keysym = 0;
+        int keysym = static_cast<int>(stroke.character); // Latin-1 keysyms carry the code point
         if (stroke.key == KeyStroke::Key::Tab)
             keysym = tabKeysym;
         else if (stroke.key == KeyStroke::Key::Return)
             keysym = returnKeysym;
-        else if (stroke.key == KeyStroke::Key::Character)
-            keysym = static_cast<int>(stroke.character);
-        if (keysym != 0)
-            QMetaObject::invokeMethod(portal, "typeKeysym", Qt::BlockingQueuedConnection,
-                                      Q_ARG(int, keysym));
+        QMetaObject::invokeMethod(portal, "typeKeysym", Qt::BlockingQueuedConnection,
+                                  Q_ARG(int, keysym));
     }
 
 private:
     std::promise<QString> outcome;
     QThread thread;
     PortalSession *portal; // owned by the thread: deleted when it finishes
-    ByteKeyMapper mapper;
 };
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createPortalKeyInjector(std::string &whyNot)
+std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || !bus.interface()->isServiceRegistered(portalService)) {
         whyNot = "no desktop portal on the session bus";
         return nullptr;
     }
-    auto injector = std::make_unique<PortalKeyInjector>();
+    auto injector = std::make_unique<PortalKeyBackend>();
     const QString refused = injector->waitForConsent();
     if (!refused.isEmpty()) {
         whyNot = refused.toStdString();

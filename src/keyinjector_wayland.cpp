@@ -1,7 +1,6 @@
 // Typing through a Wayland compositor's virtual keyboard (sway, Hyprland and other wlroots
 // compositors), which reaches native Wayland applications as well as XWayland ones.
 #include "keyinjector_linux.h"
-#include "keymapping.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -79,10 +78,10 @@ uint32_t monotonicMs()
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
-class WaylandKeyInjector : public KeyInjector
+class WaylandKeyBackend : public KeyBackend
 {
 public:
-    WaylandKeyInjector()
+    WaylandKeyBackend()
     {
         display = wl_display_connect(nullptr);
         if (!display)
@@ -92,7 +91,7 @@ public:
         wl_display_roundtrip(display);
     }
 
-    ~WaylandKeyInjector() override
+    ~WaylandKeyBackend() override
     {
         if (keyboard)
             zwp_virtual_keyboard_v1_destroy(keyboard);
@@ -108,8 +107,8 @@ public:
         }
     }
 
-    WaylandKeyInjector(const WaylandKeyInjector &) = delete;
-    WaylandKeyInjector &operator=(const WaylandKeyInjector &) = delete;
+    WaylandKeyBackend(const WaylandKeyBackend &) = delete;
+    WaylandKeyBackend &operator=(const WaylandKeyBackend &) = delete;
 
     // Creates the keyboard and gives it the keymap; empty on success, else what went wrong.
     std::string start()
@@ -135,17 +134,13 @@ public:
         return {};
     }
 
-protected:
-    void sendKey(unsigned char byte) override
+    void pressAndRelease(const KeyStroke &stroke) override
     {
-        const KeyStroke stroke = mapper.map(byte);
-        xkb_keysym_t keysym = XKB_KEY_NoSymbol;
+        xkb_keysym_t keysym = stroke.character; // Latin-1 keysyms carry the code point
         if (stroke.key == KeyStroke::Key::Tab)
             keysym = XKB_KEY_Tab;
         else if (stroke.key == KeyStroke::Key::Return)
             keysym = XKB_KEY_Return;
-        else if (stroke.key == KeyStroke::Key::Character)
-            keysym = stroke.character;
         const auto key = keys.find(keysym);
         if (key == keys.end())
             return;
@@ -188,7 +183,7 @@ private:
     static void global(void *data, wl_registry *registry, uint32_t name, const char *interface,
                        uint32_t)
     {
-        auto *self = static_cast<WaylandKeyInjector *>(data);
+        auto *self = static_cast<WaylandKeyBackend *>(data);
         if (!self->seat && std::strcmp(interface, wl_seat_interface.name) == 0) {
             self->seat =
                 static_cast<wl_seat *>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
@@ -208,14 +203,13 @@ private:
     zwp_virtual_keyboard_manager_v1 *manager = nullptr;
     zwp_virtual_keyboard_v1 *keyboard = nullptr;
     std::map<xkb_keysym_t, uint32_t> keys;
-    ByteKeyMapper mapper;
 };
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createWlrootsKeyInjector(std::string &whyNot)
+std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot)
 {
-    auto injector = std::make_unique<WaylandKeyInjector>();
+    auto injector = std::make_unique<WaylandKeyBackend>();
     whyNot = injector->start();
     if (!whyNot.empty())
         return nullptr;

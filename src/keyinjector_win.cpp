@@ -1,8 +1,10 @@
 // Typing through the Windows input service.
-#include "keyinjector.h"
+#include "keybackend.h"
 #include "winkeyrecords.h"
 
 #include <windows.h>
+
+#include <cstdio>
 
 static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
               "SendInput takes 28-byte records on 32-bit Windows");
@@ -21,29 +23,45 @@ INPUT inputFrom(const WinKeyRecord &record)
     return input;
 }
 
-class WindowsKeyInjector : public KeyInjector
+class WindowsKeyBackend : public KeyBackend
 {
 public:
     // The default timer resolution (15.6 ms) would make the 40 ms pauses uneven.
-    WindowsKeyInjector() { timeBeginPeriod(1); }
-    ~WindowsKeyInjector() override { timeEndPeriod(1); }
-    WindowsKeyInjector(const WindowsKeyInjector &) = delete;
-    WindowsKeyInjector &operator=(const WindowsKeyInjector &) = delete;
+    WindowsKeyBackend() { timeBeginPeriod(1); }
+    ~WindowsKeyBackend() override { timeEndPeriod(1); }
+    WindowsKeyBackend(const WindowsKeyBackend &) = delete;
+    WindowsKeyBackend &operator=(const WindowsKeyBackend &) = delete;
 
-protected:
     // The press and the release each go in a call of their own.
-    void sendKey(unsigned char byte) override
+    void pressAndRelease(const KeyStroke &stroke) override
     {
-        for (const WinKeyRecord &record : winKeyRecordsFor(byte)) {
+        for (const WinKeyRecord &record : winKeyRecordsFor(stroke)) {
             INPUT input = inputFrom(record);
-            SendInput(1, &input, sizeof(INPUT));
+            if (SendInput(1, &input, sizeof(INPUT)) != 1)
+                reportBlockedOnce();
         }
     }
+
+private:
+    // Windows refuses input into a program running with higher rights (UIPI) without a word but
+    // this result; the user should learn why nothing arrives.
+    void reportBlockedOnce()
+    {
+        if (reported)
+            return;
+        reported = true;
+        std::fprintf(stderr,
+                     "quillon: Windows refused a key (error %lu); the focused program may run "
+                     "with higher rights than Quillon\n",
+                     GetLastError());
+    }
+
+    bool reported = false;
 };
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createKeyInjector(const std::string &)
+std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)
 {
-    return std::make_unique<WindowsKeyInjector>();
+    return std::make_unique<WindowsKeyBackend>();
 }

@@ -1,6 +1,5 @@
 // Typing through the X server's XTEST extension.
 #include "keyinjector_linux.h"
-#include "keymapping.h"
 
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -24,10 +23,10 @@ struct KeyLocation
 // Types characters through keys of the current layout, and binds characters the layout lacks to
 // spare (empty) keycodes. A binding stays until its spare is needed again, because the receiving
 // application may read the keymap only after the key event has reached it.
-class X11KeyInjector : public KeyInjector
+class X11KeyBackend : public KeyBackend
 {
 public:
-    explicit X11KeyInjector(Display *display) : display(display)
+    explicit X11KeyBackend(Display *display) : display(display)
     {
         XDisplayKeycodes(display, &minKeycode, &maxKeycode);
         shiftKey = XKeysymToKeycode(display, XK_Shift_L);
@@ -35,7 +34,7 @@ public:
         loadKeymap();
     }
 
-    ~X11KeyInjector() override
+    ~X11KeyBackend() override
     {
         for (const auto &binding : spareBindings)
             bindKeycode(binding.first, NoSymbol);
@@ -43,27 +42,17 @@ public:
         XCloseDisplay(display);
     }
 
-    X11KeyInjector(const X11KeyInjector &) = delete;
-    X11KeyInjector &operator=(const X11KeyInjector &) = delete;
+    X11KeyBackend(const X11KeyBackend &) = delete;
+    X11KeyBackend &operator=(const X11KeyBackend &) = delete;
 
-protected:
-    void sendKey(unsigned char byte) override
+    void pressAndRelease(const KeyStroke &stroke) override
     {
-        const KeyStroke stroke = mapper.map(byte);
-        switch (stroke.key) {
-        case KeyStroke::Key::NoKey:
-            return;
-        case KeyStroke::Key::Tab:
+        if (stroke.key == KeyStroke::Key::Tab)
             typeKeysym(XK_Tab, false);
-            return;
-        case KeyStroke::Key::Return:
+        else if (stroke.key == KeyStroke::Key::Return)
             typeKeysym(XK_Return, false);
-            return;
-        case KeyStroke::Key::Character:
-            // Latin-1 keysyms carry the character's code point.
+        else // Latin-1 keysyms carry the character's code point.
             typeKeysym(static_cast<KeySym>(stroke.character), true);
-            return;
-        }
     }
 
 private:
@@ -247,13 +236,12 @@ private:
     std::vector<KeyCode> spareKeys;
     size_t nextSpare = 0;
     std::map<KeyCode, KeySym> spareBindings;
-    ByteKeyMapper mapper;
     bool warned = false;
 };
 
 } // namespace
 
-std::unique_ptr<KeyInjector> createX11KeyInjector(std::string &whyNot)
+std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot)
 {
     if (!std::getenv("DISPLAY")) {
         whyNot = "no X display (DISPLAY is not set)";
@@ -270,5 +258,5 @@ std::unique_ptr<KeyInjector> createX11KeyInjector(std::string &whyNot)
         whyNot = "the X server offers no XTEST extension";
         return nullptr;
     }
-    return std::make_unique<X11KeyInjector>(display);
+    return std::make_unique<X11KeyBackend>(display);
 }

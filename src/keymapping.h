@@ -1,7 +1,8 @@
 #ifndef QUILLON_KEYMAPPING_H
 #define QUILLON_KEYMAPPING_H
 
-// What one received byte types on a desktop whose keys produce characters (X11 and the like).
+// One key to type: Tab, Return or a character. Every platform turns exactly these into its own
+// events; which byte becomes which stroke is decided here alone.
 struct KeyStroke
 {
     enum class Key
@@ -22,7 +23,7 @@ struct KeyStroke
 
 // Maps bytes to keys: Tab, Return for CR and for an LF that does not complete a CR LF, the
 // printable ASCII and Latin-1 characters, and no key for every other control byte, so that a
-// device can never send Escape, Backspace or shortcuts into the user's application.
+// device can never send Escape, Backspace, Ctrl+V or the like into the user's application.
 class ByteKeyMapper
 {
 public:

@@ -2,21 +2,23 @@
 
 namespace {
 
-bool isVirtualKeyByte(unsigned char byte)
+WinKeyRecord virtualKey(std::uint16_t code, std::uint16_t scanCode)
 {
-    return byte == 0x09 || byte == 0x0A || byte == 0x0D;
+    return {winInputKeyboard, code, scanCode, 0, 0, 0};
 }
 
 } // namespace
 
-std::array<WinKeyRecord, 2> winKeyRecordsFor(unsigned char byte)
+std::array<WinKeyRecord, 2> winKeyRecordsFor(const KeyStroke &stroke)
 {
     WinKeyRecord press{winInputKeyboard, 0, 0, winKeyEventUnicode, 0, 0};
-    if (isVirtualKeyByte(byte))
-        press.wVk = byte;
+    if (stroke.key == KeyStroke::Key::Tab)
+        press = virtualKey(winVirtualKeyTab, winScanCodeTab);
+    else if (stroke.key == KeyStroke::Key::Return)
+        press = virtualKey(winVirtualKeyReturn, winScanCodeReturn);
     else
-        press.wScan = byte; // unsigned widening: 0xE9 is U+00E9, not U+FFE9
+        press.wScan = static_cast<std::uint16_t>(stroke.character); // Latin-1: U+0000-U+00FF
     WinKeyRecord release = press;
-    release.dwFlags = winKeyEventUnicode | winKeyEventKeyUp;
+    release.dwFlags |= winKeyEventKeyUp;
     return {press, release};
 }

@@ -94,6 +94,7 @@ private slots:
              "enter.");
         QCOMPARE(harness->keys->typed, QByteArray("123\t4\r\n"));
         QVERIFY(harness->keys->pacedOnePausePerKey());
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("123\t4\n")); // CR LF: one Return
     }
 
     void standardModeTypesEveryByteAsReceived()
@@ -104,6 +105,8 @@ private slots:
         send(line);
         QCOMPARE(harness->keys->typed, line);
         QCOMPARE(harness->keys->pausesAfterCount.size(), line.size());
+        // The escape bytes keep their slots but give no key.
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("123TAB.4enter."));
     }
 
     void escapeSplitAcrossLinesIsNotTranslated()

@@ -1,5 +1,20 @@
 #include "recordingkeyinjector.h"
 
+namespace {
+
+class RecordingKeyBackend : public KeyBackend
+{
+public:
+    explicit RecordingKeyBackend(std::shared_ptr<KeyRecord> record) : record(std::move(record)) {}
+
+    void pressAndRelease(const KeyStroke &stroke) override { record->strokes.append(stroke); }
+
+private:
+    std::shared_ptr<KeyRecord> record;
+};
+
+} // namespace
+
 bool KeyRecord::pacedOnePausePerKey() const
 {
     if (pausesAfterCount.size() != typed.size())
@@ -11,15 +26,36 @@ bool KeyRecord::pacedOnePausePerKey() const
     return true;
 }
 
+QString KeyRecord::strokesAsText() const
+{
+    QString text;
+    for (const KeyStroke &stroke : strokes) {
+        if (stroke.key == KeyStroke::Key::Tab)
+            text += QLatin1Char('\t');
+        else if (stroke.key == KeyStroke::Key::Return)
+            text += QLatin1Char('\n');
+        else
+            text += QChar(static_cast<ushort>(stroke.character));
+    }
+    return text;
+}
+
 void KeyRecord::clear()
 {
     typed.clear();
+    strokes.clear();
     pausesAfterCount.clear();
 }
 
-void RecordingKeyInjector::sendKey(unsigned char byte)
+RecordingKeyInjector::RecordingKeyInjector(std::shared_ptr<KeyRecord> record)
+    : KeyInjector(std::make_unique<RecordingKeyBackend>(record)), record(std::move(record))
+{
+}
+
+void RecordingKeyInjector::typeByte(unsigned char byte)
 {
     record->typed.append(static_cast<char>(byte));
+    KeyInjector::typeByte(byte);
 }
 
 void RecordingKeyInjector::pauseAfterKey()

@@ -1,0 +1,27 @@
+#ifndef QUILLON_KEYBACKEND_H
+#define QUILLON_KEYBACKEND_H
+
+#include "keymapping.h"
+
+#include <memory>
+#include <string>
+
+// One platform's way of pressing and releasing a key in whichever application has the focus.
+// Backends only translate; the byte policy and the pacing belong to the typing pipeline.
+class KeyBackend
+{
+public:
+    virtual ~KeyBackend() = default;
+
+    // Never called with KeyStroke::Key::NoKey.
+    virtual void pressAndRelease(const KeyStroke &stroke) = 0;
+};
+
+// The backend for the platform and session this process runs in, given the name of the GUI
+// platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
+// nothing can be typed, the result says so once on stderr and types nothing.
+std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
+
+std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);
+
+#endif
