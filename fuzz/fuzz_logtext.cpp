@@ -1,5 +1,5 @@
-// The data log's text: no NUL, every ASCII byte shown in order whatever surrounds it, and valid
-// UTF-8 shown exactly.
+// The data log's text: no NUL, every ASCII byte shown in order whatever surrounds it, valid UTF-8
+// shown exactly, and no byte lost to a replacement character.
 #include "receivelogic.h"
 
 #include <cstdint>
@@ -67,6 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (asciiShown != asciiReceived)
         std::abort();
     if (isValidUtf8(withoutNul) && shown.toUtf8() != withoutNul)
+        std::abort();
+    // Only a replacement character the device sent itself may show; nothing is longer than sent.
+    if (shown.count(QChar(0xFFFD)) != withoutNul.count("\xef\xbf\xbd") ||
+        shown.size() > withoutNul.size())
         std::abort();
     return 0;
 }

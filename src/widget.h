@@ -26,6 +26,11 @@ public:
     // is reported at start.
     void prepareKeyInjector();
 
+    // The data log keeps the newest this many lines, and at most an eighth more, so that a long
+    // run cannot use up the memory; older ones are dropped as new ones arrive.
+    static constexpr int defaultLogLineLimit = 20000;
+    void setLogLineLimit(int lines);
+
     // Replaces the platform's key injector; until then it is created on first use.
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
 
@@ -52,6 +57,8 @@ private:
     void applySettings();
     void watchForPortLoss();
     void sendCommandLine();
+    void appendToLog(const QString &text);
+    void dropOldestLogLines();
     KeyInjector &keyInjector();
 
     std::unique_ptr<WidgetForm> ui;
@@ -64,6 +71,7 @@ private:
     QByteArray rxBuffer;
     bool directMode;
     std::unique_ptr<KeyInjector> injector;
+    int logLineLimit = defaultLogLineLimit;
 };
 
 #endif

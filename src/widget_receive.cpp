@@ -5,6 +5,7 @@
 #include "widgetform.h"
 
 #include <QScrollBar>
+#include <QTextBrowser>
 
 void Widget::readMyCom()
 {
@@ -18,9 +19,50 @@ void Widget::readMyCom()
 
     if (ui->checkBox_ToKeyboard->isChecked())
         readMyComAsKeyboard();
-    ui->textBrowser_dataLog->insertPlainText(ReceiveLogic::logText(rxBuffer));
-    ui->textBrowser_dataLog->verticalScrollBar()->setSliderPosition(1000000000);
+    else
+        appendToLog(ReceiveLogic::logText(rxBuffer));
     rxBuffer.clear();
+}
+
+// New text always goes at the end, whatever the user has clicked or selected in the log, and the
+// view follows it only while the user has not scrolled away from the end.
+void Widget::appendToLog(const QString &text)
+{
+    QTextBrowser *log = ui->textBrowser_dataLog;
+    QScrollBar *scroll = log->verticalScrollBar();
+    const bool followingTheEnd = scroll->value() == scroll->maximum();
+    const int scrolledTo = scroll->value();
+    QTextCursor userCursor = log->textCursor();
+    // A selection that reaches the end would otherwise grow over the new text.
+    userCursor.setKeepPositionOnInsert(true);
+
+    QTextCursor end(log->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    dropOldestLogLines();
+
+    if (userCursor.hasSelection())
+        log->setTextCursor(userCursor);
+    scroll->setSliderPosition(followingTheEnd ? 1000000000 : scrolledTo);
+}
+
+void Widget::setLogLineLimit(int lines)
+{
+    logLineLimit = lines;
+    dropOldestLogLines();
+}
+
+// Lines are dropped an eighth of the limit at a time: each removal at the top lays the whole log
+// out again, which for every single line would cost more than a fast device leaves time for.
+void Widget::dropOldestLogLines()
+{
+    QTextDocument *document = ui->textBrowser_dataLog->document();
+    const int excess = document->blockCount() - logLineLimit;
+    if (excess <= 0 || excess <= logLineLimit / 8)
+        return;
+    QTextCursor oldest(document);
+    oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, excess);
+    oldest.removeSelectedText();
 }
 
 void Widget::readMyComAsKeyboard()

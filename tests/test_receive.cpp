@@ -154,6 +154,68 @@ private slots:
         QCOMPARE(scroll->value(), scroll->maximum());
     }
 
+    // New text goes at the end whatever the user has clicked, selected or scrolled to; keyboard
+    // mode leaves the log alone; the newest lines are kept; Latin-1 and UTF-8 both show right.
+    void logAppendsAtTheEndAndLeavesTheUserAlone()
+    {
+        harness->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(harness->window.get()));
+        auto *log = harness->get<QTextBrowser>("textBrowser_dataLog");
+        const auto select = [&](int from, int to) {
+            QTextCursor cursor(log->document());
+            cursor.setPosition(from);
+            cursor.setPosition(to, QTextCursor::KeepAnchor);
+            log->setTextCursor(cursor);
+        };
+        harness->switchToLogMode();
+        device->send("12.5 g\r\n");
+        QTRY_COMPARE(harness->logText(), QStringLiteral("12.5 g\n"));
+
+        select(0, 2);
+        device->send("13.0 g\r\n");
+        QTRY_COMPARE(harness->logText(), QStringLiteral("12.5 g\n13.0 g\n"));
+        QCOMPARE(log->textCursor().selectedText(), QStringLiteral("12"));
+
+        select(3, 3); // a click inside the first line
+        device->send("14\r");
+        QTRY_COMPARE(harness->logText(), QStringLiteral("12.5 g\n13.0 g\n14\n"));
+        QCOMPARE(log->textCursor().position(), 3);
+
+        const int end = log->document()->characterCount() - 1;
+        select(end - 3, end); // a selection up to the very end does not grow over new text
+        device->send("\xb5 23.5 \xb0"
+                     "C\r");
+        QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("\u00b5 23.5 \u00b0"
+                                                               "C\n")));
+        QCOMPARE(log->textCursor().selectedText(), QStringLiteral("14") + QChar(0x2029));
+
+        QScrollBar *scroll = log->verticalScrollBar();
+        QByteArray many;
+        for (int i = 0; i < 100; ++i)
+            many += "reading " + QByteArray::number(i) + "\r\n";
+        device->send(many);
+        QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("reading 99\n")));
+        QVERIFY(scroll->maximum() > 0);
+        scroll->setValue(0); // the user scrolls up to read
+        device->send("K\xc3\xb6ln\r");
+        QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("K\u00f6ln\n")));
+        QCOMPARE(scroll->value(), 0);
+
+        harness->get<QCheckBox>("checkBox_ToKeyboard")->click();
+        const QString before = harness->logText();
+        select(0, 4);
+        device->send("16\r");
+        QTRY_COMPARE(harness->keys->typed, QByteArray("16\r"));
+        QCOMPARE(harness->logText(), before);
+        QCOMPARE(log->textCursor().selectedText(), QStringLiteral("12.5"));
+
+        harness->switchToLogMode();
+        harness->window->setLogLineLimit(3);
+        device->send("a\rb\rc\rd\r");
+        QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("d\n")));
+        QCOMPARE(harness->logText(), QStringLiteral("c\nd\n"));
+    }
+
     void clearScreenEmptiesTheLogButNotTheBuffer()
     {
         harness->switchToLogMode();

@@ -1,0 +1,168 @@
+// The data log over a long run: a pseudo-terminal pushes 100 MiB of readings at full speed into
+// the program's window in log mode. Prints throughput, resident memory at start, when the log
+// reaches its line bound and at the end, and how long one processing takes at the bound.
+#include "portlist.h"
+#include "widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+long long floodBytes = 100LL * 1024 * 1024; // or as many MiB as the first argument says
+const std::string reading = "12.345 g\r\n";
+
+double residentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    }
+    return 0;
+}
+
+void writeAll(int fd, const std::string &bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+        if (written <= 0)
+            return;
+        done += static_cast<size_t>(written);
+    }
+}
+
+// Runs the event loop until `done` holds, checking every few milliseconds.
+template <typename Done> void runUntil(Done done, int everyMs = 5)
+{
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+        if (done())
+            loop.quit();
+    });
+    check.start(everyMs);
+    loop.exec();
+}
+
+struct Flood
+{
+    double seconds = 0, rssStart = 0, rssAtBound = 0, rssMaxAfterBound = 0, rssEnd = 0;
+    long long bytesAtBound = 0;
+};
+
+Flood flood(int master, QTextDocument *log)
+{
+    Flood result;
+    result.rssStart = residentMiB();
+    std::atomic<long long> sent{0};
+    std::thread writer([&] {
+        std::string block;
+        while (block.size() < 65536)
+            block += reading;
+        while (sent < floodBytes) {
+            writeAll(master, block);
+            sent += static_cast<long long>(block.size());
+        }
+        writeAll(master, "done\r\n");
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const int bound = Widget::defaultLogLineLimit;
+    runUntil(
+        [&] {
+            const double rss = residentMiB();
+            if (result.bytesAtBound == 0 && log->blockCount() >= bound) {
+                result.bytesAtBound = sent;
+                result.rssAtBound = rss;
+            }
+            if (result.bytesAtBound != 0)
+                result.rssMaxAfterBound = std::max(result.rssMaxAfterBound, rss);
+            return log->lastBlock().previous().text() == QLatin1String("done");
+        },
+        250);
+    result.seconds = clock.elapsed() / 1000.0;
+    result.rssEnd = residentMiB();
+    writer.join();
+    return result;
+}
+
+// From writing one reading into the device to the program being idle again, with the log full.
+std::vector<double> processingTimesMs(int master, QTextDocument *log, int count)
+{
+    std::vector<double> times;
+    bool changed = false;
+    QObject::connect(log, &QTextDocument::contentsChanged, [&] { changed = true; });
+    for (int i = 0; i < count; ++i) {
+        changed = false;
+        QElapsedTimer clock;
+        clock.start();
+        writeAll(master, reading);
+        runUntil([&] { return changed; }, 0);
+        bool idle = false;
+        QTimer::singleShot(0, [&] { idle = true; });
+        runUntil([&] { return idle; }, 0);
+        times.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 1)
+        floodBytes = std::atoll(argv[1]) * 1024 * 1024;
+    int master = -1, slave = -1;
+    char name[256] = {};
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        std::perror("openpty");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    PortList::replaceForTests({QString::fromLatin1(name)});
+    Widget window;
+    window.show();
+    window.findChild<QCheckBox *>(QStringLiteral("checkBox_ToKeyboard"))->click();
+    QTextDocument *log =
+        window.findChild<QTextBrowser *>(QStringLiteral("textBrowser_dataLog"))->document();
+
+    const Flood run = flood(master, log);
+    const std::vector<double> times = processingTimesMs(master, log, 200);
+    std::printf("| log mode, %lld MiB of %zu-byte readings at full speed | figure |\n|---|---|\n",
+                floodBytes / 1048576, reading.size());
+    std::printf("| throughput (bytes/s taken in and shown) | %.0f |\n", floodBytes / run.seconds);
+    std::printf("| line bound of the log | %d lines |\n", Widget::defaultLogLineLimit);
+    std::printf("| resident memory at start (MiB) | %.1f |\n", run.rssStart);
+    std::printf("| resident memory when the bound is reached, after %.1f MiB (MiB) | %.1f |\n",
+                run.bytesAtBound / 1048576.0, run.rssAtBound);
+    std::printf("| resident memory, highest after the bound (MiB) | %.1f |\n",
+                run.rssMaxAfterBound);
+    std::printf("| resident memory at the end (MiB) | %.1f |\n", run.rssEnd);
+    std::printf("| one reading processed at the bound, median / max of %zu (ms) | %.2f / %.2f |\n",
+                times.size(), times[times.size() / 2], times.back());
+    close(slave);
+    close(master);
+    return 0;
+}
