@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -23,8 +24,10 @@ QIcon applicationIcon()
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), serialPort(nullptr), baudRate(9600),
       dataBits(QSerialPort::Data8), parity(QSerialPort::NoParity), stopBits(QSerialPort::OneStop),
-      flowControl(QSerialPort::NoFlowControl), directMode(true)
+      flowControl(QSerialPort::NoFlowControl), directMode(true), reopenTimer(new QTimer(this))
 {
+    reopenTimer->setInterval(defaultReopenInterval);
+    connect(reopenTimer, &QTimer::timeout, this, &Widget::tryReopeningLostPort);
     ui->setupUi(this);
     setWindowIcon(applicationIcon());
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 class KeyInjector;
+class QTimer;
 struct WidgetForm;
 
 // The main window: owns the form, the serial port, its settings and the receive buffer.
@@ -30,6 +31,11 @@ public:
     // run cannot use up the memory; older ones are dropped as new ones arrive.
     static constexpr int defaultLogLineLimit = 20000;
     void setLogLineLimit(int lines);
+
+    // A device lost while connected is looked for again this often, until it is back or the
+    // user does anything with the connection.
+    static constexpr int defaultReopenInterval = 1000; // ms
+    void setReopenInterval(int milliseconds);
 
     // Replaces the platform's key injector; until then it is created on first use.
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
@@ -56,6 +62,8 @@ private:
     void setSendEnabled(bool on);
     void applySettings();
     void watchForPortLoss();
+    void tryReopeningLostPort();
+    void stopReopening();
     void sendCommandLine();
     void appendToLog(const QString &text);
     void dropOldestLogLines();
@@ -71,6 +79,7 @@ private:
     QByteArray rxBuffer;
     bool directMode;
     std::unique_ptr<KeyInjector> injector;
+    QTimer *reopenTimer;
     int logLineLimit = defaultLogLineLimit;
 };
 

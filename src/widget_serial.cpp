@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 
 #include <utility>
 
@@ -86,6 +87,7 @@ void Widget::on_comboBox_HdShake_currentIndexChanged(const QString &arg1)
 
 void Widget::openPort()
 {
+    stopReopening();
     if (serialPort) {
         serialPort->close();
         serialPort.reset();
@@ -105,6 +107,28 @@ void Widget::openPort()
     watchForPortLoss();
     applySettings();
     ui->checkBox_Connect->setChecked(true);
+}
+
+void Widget::setReopenInterval(int milliseconds)
+{
+    reopenTimer->setInterval(milliseconds);
+}
+
+void Widget::stopReopening()
+{
+    reopenTimer->stop();
+}
+
+// The port object of the lost device is kept, closed, with its connections; it is opened again
+// as it is once the device is back. A failed attempt (still gone, or busy) stays silent.
+void Widget::tryReopeningLostPort()
+{
+    if (!serialPort || !serialPort->open(QIODevice::ReadWrite))
+        return;
+    stopReopening();
+    applySettings();
+    ui->checkBox_Connect->setChecked(true);
+    setSendEnabled(true);
 }
 
 void Widget::applySettings()
@@ -128,12 +152,14 @@ void Widget::watchForPortLoss()
                 return;
             port->close();
             ui->checkBox_Connect->setChecked(false);
+            reopenTimer->start();
         },
         Qt::QueuedConnection);
 }
 
 void Widget::on_checkBox_Connect_clicked(bool checked)
 {
+    stopReopening();
     if (checked) {
         openPort();
         setSendEnabled(true);
