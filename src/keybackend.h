@@ -13,7 +13,8 @@ class KeyBackend
 public:
     virtual ~KeyBackend() = default;
 
-    // Never called with KeyStroke::Key::NoKey.
+    // Returns once the system has taken the key, as far as the platform can tell. Never called
+    // with KeyStroke::Key::NoKey.
     virtual void pressAndRelease(const KeyStroke &stroke) = 0;
 };
 

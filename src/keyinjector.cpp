@@ -9,10 +9,10 @@ KeyInjector::~KeyInjector() = default;
 
 void KeyInjector::typeByte(unsigned char byte)
 {
-    keyStarted = std::chrono::steady_clock::now();
     const KeyStroke stroke = mapper.map(byte);
     if (stroke.key != KeyStroke::Key::NoKey)
         backend->pressAndRelease(stroke);
+    keyHandedOver = std::chrono::steady_clock::now();
 }
 
 void KeyInjector::pauseAfterKey()
@@ -20,7 +20,7 @@ void KeyInjector::pauseAfterKey()
     // A sleeping thread often wakes a millisecond or more late; the last stretch is waited out
     // awake, so that the receiving application gets its keys evenly spaced.
     constexpr std::chrono::microseconds wakeUpMargin{1500};
-    const auto due = keyStarted + keyInterval;
+    const auto due = keyHandedOver + keyInterval;
     std::this_thread::sleep_until(due - wakeUpMargin);
     while (std::chrono::steady_clock::now() < due) {
     }

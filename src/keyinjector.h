@@ -23,13 +23,14 @@ public:
     virtual void typeByte(unsigned char byte);
 
     // Blocks for the pause that paces the receiving application, after every byte. The interval
-    // counts from the start of the key, so the time spent sending it does not stretch it.
+    // counts from when the backend has handed the key over (on X11: the server has taken it), so
+    // that a key the system takes late is not followed too soon by the next.
     virtual void pauseAfterKey();
 
 private:
     std::unique_ptr<KeyBackend> backend;
     ByteKeyMapper mapper;
-    std::chrono::steady_clock::time_point keyStarted;
+    std::chrono::steady_clock::time_point keyHandedOver;
 };
 
 // The pipeline around the backend for this platform and session (see createKeyBackend).

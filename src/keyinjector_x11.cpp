@@ -1,18 +1,65 @@
 // Typing through the X server's XTEST extension.
 #include "keyinjector_linux.h"
 
+// Qt before Xlib, whose macros (Bool, None, ...) clash with Qt's names.
+#include <QSocketNotifier>
+
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
+#include <thread>
 #include <vector>
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A spare key is bound to another character only once its last key is this old. An application
+// reads the keymap when it gets round to the key's event, which may be seconds later if it is
+// busy; until then the key must still carry the character it was pressed for.
+constexpr std::chrono::seconds spareSafeAge{5};
+// At exit the spare keys are unbound no sooner than this after the last key typed on one.
+constexpr std::chrono::milliseconds exitGrace{1000};
+
+constexpr unsigned heldModifierMask =
+    ShiftMask | ControlMask | Mod1Mask | Mod2Mask | Mod3Mask | Mod4Mask | Mod5Mask;
+
+// Xlib's default handlers end the process on any protocol error and on a lost connection. The
+// errors of our own connections are counted instead; every other connection's go on as before.
+std::map<Display *, int> errorsOf;
+XErrorHandler previousErrorHandler = nullptr;
+
+int countError(Display *display, XErrorEvent *error)
+{
+    const auto own = errorsOf.find(display);
+    if (own != errorsOf.end()) {
+        ++own->second;
+        return 0;
+    }
+    return previousErrorHandler ? previousErrorHandler(display, error) : 0;
+}
+
+void trapErrorsOf(Display *display)
+{
+    if (errorsOf.empty())
+        previousErrorHandler = XSetErrorHandler(countError);
+    errorsOf[display] = 0;
+}
+
+void releaseErrorsOf(Display *display)
+{
+    errorsOf.erase(display);
+    if (errorsOf.empty())
+        XSetErrorHandler(previousErrorHandler);
+}
 
 struct KeyLocation
 {
@@ -20,25 +67,41 @@ struct KeyLocation
     bool shifted = false;
 };
 
-// Types characters through keys of the current layout, and binds characters the layout lacks to
-// spare (empty) keycodes. A binding stays until its spare is needed again, because the receiving
-// application may read the keymap only after the key event has reached it.
+struct HeldModifiers
+{
+    std::vector<KeyCode> released; // keys the user holds that were let go for the typed key
+};
+
+// Types through the keys of the layout in force (the group the user has switched to), and binds
+// characters the layout lacks to spare (empty) keycodes, the least recently used one first.
 class X11KeyBackend : public KeyBackend
 {
 public:
     explicit X11KeyBackend(Display *display) : display(display)
     {
+        trapErrorsOf(display);
+        XSetIOErrorExitHandler(display, connectionLost, this);
         XDisplayKeycodes(display, &minKeycode, &maxKeycode);
-        shiftKey = XKeysymToKeycode(display, XK_Shift_L);
-        watchModifiers();
+        watchState();
         loadKeymap();
+        // Events are read as they come, so that none pile up while the program idles or logs.
+        events =
+            std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
+        QObject::connect(events.get(), &QSocketNotifier::activated, [this] { processEvents(); });
     }
 
     ~X11KeyBackend() override
     {
+        events.reset();
+        if (lost)
+            return; // the connection is gone; Xlib must not be asked to close it
+        if (!spareBindings.empty())
+            std::this_thread::sleep_until(lastSpareUse + exitGrace);
         for (const auto &binding : spareBindings)
             bindKeycode(binding.first, NoSymbol);
         XSync(display, False);
+        XkbFreeKeyboard(keymap, 0, True);
+        releaseErrorsOf(display);
         XCloseDisplay(display);
     }
 
@@ -58,74 +121,123 @@ public:
 private:
     void typeKeysym(KeySym keysym, bool isCharacter)
     {
-        processPendingEvents();
+        if (lost)
+            return;
+        processEvents();
+        const HeldModifiers held = releaseHeldModifiers();
+        // A Shift that the user holds and that could not be let go decides the level, and some
+        // applications forget it whenever the keymap changes; a character then goes through a
+        // spare key that carries it on every level.
+        const bool shiftInPlay = isCharacter && (state.baseModifiers & ShiftMask);
         KeyLocation location = locate(keysym);
-        // While the user holds Shift, a character goes through a spare key that carries it on
-        // every level: the level would otherwise depend on whether the receiving application
-        // still counts that Shift, which some forget whenever the keymap changes.
-        const bool shiftInPlay = isCharacter && modifiers.shiftHeld;
         if (location.code == 0 || (shiftInPlay && !isOwnSpare(location.code)))
             location = bindToSpare(keysym);
-        if (location.code == 0)
-            return;
+        if (location.code != 0)
+            pressAndReleaseAt(location);
+        restoreHeldModifiers(held);
+        // The round trip makes sure the server has taken the key before the pause is counted.
+        XSync(display, False);
+        processEvents();
+    }
 
+    void pressAndReleaseAt(const KeyLocation &location)
+    {
         // Caps Lock is released for the key alone, so that the user's lock state survives.
-        if (modifiers.capsLocked)
+        const bool capsLocked = state.lockedModifiers & LockMask;
+        if (capsLocked)
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-        const bool addShift = location.shifted && !modifiers.shiftHeld;
+        const bool addShift = location.shifted && !(state.baseModifiers & ShiftMask);
         if (addShift)
             XTestFakeKeyEvent(display, shiftKey, True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, False, CurrentTime);
         if (addShift)
             XTestFakeKeyEvent(display, shiftKey, False, CurrentTime);
-        if (modifiers.capsLocked)
+        if (capsLocked)
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
-        XFlush(display);
+        if (isOwnSpare(location.code))
+            spareUse[location.code] = lastSpareUse = Clock::now();
     }
 
-    struct ModifierState
+    // Held Shift, Ctrl, Alt, Super or AltGr would turn a typed key into another key or a
+    // shortcut: the modifier keys that are down are let go for the key and pressed again after.
+    HeldModifiers releaseHeldModifiers()
     {
-        bool shiftHeld = false;
-        bool capsLocked = false;
+        HeldModifiers held;
+        if (!(state.baseModifiers & heldModifierMask))
+            return held;
+        for (KeyCode code : modifierKeysDown()) {
+            XTestFakeKeyEvent(display, code, False, CurrentTime);
+            held.released.push_back(code);
+        }
+        XSync(display, False);
+        processEvents();
+        // A key held on another input device cannot be let go through XTEST; pressing it
+        // again afterwards would leave it stuck down once the user lets go.
+        const std::vector<KeyCode> stillDown = modifierKeysDown();
+        held.released.erase(std::remove_if(held.released.begin(), held.released.end(),
+                                           [&](KeyCode code) {
+                                               return std::find(stillDown.begin(), stillDown.end(),
+                                                                code) != stillDown.end();
+                                           }),
+                            held.released.end());
+        return held;
+    }
+
+    void restoreHeldModifiers(const HeldModifiers &held)
+    {
+        for (KeyCode code : held.released)
+            XTestFakeKeyEvent(display, code, True, CurrentTime);
+    }
+
+    std::vector<KeyCode> modifierKeysDown()
+    {
+        char keys[32] = {};
+        XQueryKeymap(display, keys);
+        std::vector<KeyCode> down;
+        for (KeyCode code : modifierKeys) {
+            if (keys[code / 8] & (1 << (code % 8)))
+                down.push_back(code);
+        }
+        return down;
+    }
+
+    struct State
+    {
+        unsigned baseModifiers = 0;
+        unsigned lockedModifiers = 0;
+        int group = 0;
     };
 
-    // The modifiers follow the server's state notifications rather than a query per key, so that
-    // no round trip to the server delays a key press and unsettles the pacing.
-    void watchModifiers()
+    // The modifiers and the group follow the server's state notifications rather than a query
+    // per key, so that no extra round trip delays a key press.
+    void watchState()
     {
         int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
             return;
         hasXkb = true;
-        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, XkbAllStateComponentsMask,
-                              XkbAllStateComponentsMask);
-        XkbStateRec state = {};
-        if (XkbGetState(display, XkbUseCoreKbd, &state) == Success)
-            setModifiers(state.mods, state.locked_mods);
+        const unsigned long details = XkbModifierBaseMask | XkbModifierLockMask | XkbGroupStateMask;
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, details, details);
+        XkbStateRec current = {};
+        if (XkbGetState(display, XkbUseCoreKbd, &current) == Success)
+            state = {current.base_mods, current.locked_mods, current.group};
     }
 
-    void setModifiers(unsigned effective, unsigned locked)
+    void processEvents()
     {
-        modifiers = {(effective & ShiftMask) != 0, (locked & LockMask) != 0};
-    }
-
-    bool isOwnSpare(KeyCode code) const { return spareBindings.count(code) != 0; }
-
-    // The user may switch layouts at any time; the server announces it with MappingNotify.
-    void processPendingEvents()
-    {
+        if (lost)
+            return;
         bool keymapChanged = false;
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
             if (event.type == MappingNotify) {
-                XRefreshKeyboardMapping(&event.xmapping);
                 keymapChanged = true;
             } else if (hasXkb && event.type == xkbEventBase) {
                 const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
                 if (xkb.any.xkb_type == XkbStateNotify)
-                    setModifiers(xkb.state.mods, xkb.state.locked_mods);
+                    state = {xkb.state.base_mods, xkb.state.locked_mods, xkb.state.group};
             }
         }
         if (keymapChanged)
@@ -134,86 +246,151 @@ private:
 
     void loadKeymap()
     {
-        const int count = maxKeycode - minKeycode + 1;
-        KeySym *symbols = XGetKeyboardMapping(display, static_cast<KeyCode>(minKeycode), count,
-                                              &symbolsPerKeycode);
-        keymap.assign(symbols, symbols + count * symbolsPerKeycode);
-        XFree(symbols);
+        XkbDescPtr fresh = XkbGetMap(display, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+        if (!fresh) {
+            warnOnce("the keyboard map cannot be read; keys are typed by the last one read");
+            return;
+        }
+        XkbFreeKeyboard(keymap, 0, True);
+        keymap = fresh;
+        // The core protocol's width of the map, which a binding must fill on every level.
+        if (KeySym *core = XGetKeyboardMapping(display, static_cast<KeyCode>(minKeycode), 1,
+                                               &symbolsPerKeycode))
+            XFree(core);
+        symbolsPerKeycode = std::max(symbolsPerKeycode, 2);
+        shiftKey = XKeysymToKeycode(display, XK_Shift_L);
+        loadModifierKeys();
         findSpareKeys();
     }
 
-    KeySym symbolAt(int keycode, int level) const
+    void loadModifierKeys()
     {
-        if (level >= symbolsPerKeycode)
-            return NoSymbol;
-        return keymap[static_cast<size_t>((keycode - minKeycode) * symbolsPerKeycode + level)];
+        modifierKeys.clear();
+        XModifierKeymap *modifiers = XGetModifierMapping(display);
+        if (!modifiers)
+            return;
+        for (int modifier = 0; modifier < 8; ++modifier) {
+            if (modifier == LockMapIndex)
+                continue;
+            for (int i = 0; i < modifiers->max_keypermod; ++i) {
+                const KeyCode code =
+                    modifiers->modifiermap[modifier * modifiers->max_keypermod + i];
+                if (code != 0)
+                    modifierKeys.insert(code);
+            }
+        }
+        XFreeModifiermap(modifiers);
     }
 
-    // A key whose shifted level is left empty shifts to the upper case of its first symbol.
-    KeySym shiftedSymbolAt(int keycode) const
+    // The group a key actually uses when the group in force is beyond the groups it has.
+    int groupOfKey(int keycode) const
     {
-        const KeySym shifted = symbolAt(keycode, 1);
-        if (shifted != NoSymbol)
-            return shifted;
-        KeySym lower = NoSymbol;
-        KeySym upper = NoSymbol;
-        XConvertCase(symbolAt(keycode, 0), &lower, &upper);
-        return upper;
+        const int groups = XkbKeyNumGroups(keymap, keycode);
+        if (state.group < groups)
+            return state.group;
+        const unsigned char info = XkbKeyGroupInfo(keymap, keycode);
+        switch (XkbOutOfRangeGroupAction(info)) {
+        case XkbRedirectIntoRange:
+            return XkbOutOfRangeGroupNumber(info) < groups ? XkbOutOfRangeGroupNumber(info) : 0;
+        case XkbClampIntoRange:
+            return groups - 1;
+        default:
+            return state.group % groups;
+        }
+    }
+
+    // The modifiers that choose this level of the key type: none for the first level, Shift
+    // alone for another; -1 where other modifiers would be needed.
+    static int modifiersForLevel(const XkbKeyTypeRec &type, int level)
+    {
+        if (level == 0)
+            return 0;
+        for (int i = 0; i < type.map_count; ++i) {
+            const XkbKTMapEntryRec &entry = type.map[i];
+            if (entry.active && entry.level == level && entry.mods.mask == ShiftMask)
+                return ShiftMask;
+        }
+        return -1;
     }
 
     KeyLocation locate(KeySym keysym) const
     {
+        if (!keymap)
+            return {};
+        KeyLocation shifted;
         for (int code = minKeycode; code <= maxKeycode; ++code) {
-            if (symbolAt(code, 0) == keysym)
-                return {static_cast<KeyCode>(code), false};
+            if (XkbKeyNumGroups(keymap, code) == 0)
+                continue;
+            const int group = groupOfKey(code);
+            const XkbKeyTypeRec &type = *XkbKeyKeyType(keymap, code, group);
+            for (int level = 0; level < type.num_levels; ++level) {
+                if (XkbKeySymEntry(keymap, code, level, group) != keysym)
+                    continue;
+                const int modifiers = modifiersForLevel(type, level);
+                if (modifiers == 0)
+                    return {static_cast<KeyCode>(code), false};
+                if (modifiers == ShiftMask && shifted.code == 0)
+                    shifted = {static_cast<KeyCode>(code), true};
+            }
         }
-        for (int code = minKeycode; code <= maxKeycode; ++code) {
-            if (shiftedSymbolAt(code) == keysym)
-                return {static_cast<KeyCode>(code), true};
-        }
-        return {};
+        return shifted;
     }
+
+    bool isOwnSpare(KeyCode code) const { return spareBindings.count(code) != 0; }
 
     void findSpareKeys()
     {
         spareKeys.clear();
         for (int code = minKeycode; code <= maxKeycode; ++code) {
-            const auto bound = spareBindings.find(static_cast<KeyCode>(code));
-            if (bound != spareBindings.end() && symbolAt(code, 0) == bound->second)
-                spareKeys.push_back(static_cast<KeyCode>(code));
-            else if (isEmptyKey(code))
-                spareKeys.push_back(static_cast<KeyCode>(code));
+            const KeyCode key = static_cast<KeyCode>(code);
+            if (isOwnSpare(key) || XkbKeyNumGroups(keymap, code) == 0)
+                spareKeys.push_back(key);
         }
     }
 
-    bool isEmptyKey(int keycode) const
-    {
-        for (int level = 0; level < symbolsPerKeycode; ++level) {
-            if (symbolAt(keycode, level) != NoSymbol)
-                return false;
-        }
-        return true;
-    }
-
+    // The least recently used spare, once it is old enough; the wait keeps every character exact
+    // for an application that lags behind, at the price of pacing in a long run of characters
+    // the layout lacks.
     KeyLocation bindToSpare(KeySym keysym)
     {
         if (spareKeys.empty()) {
             warnOnce("the keyboard map has no spare key; characters it lacks are not typed");
             return {};
         }
-        const KeyCode code = spareKeys[nextSpare++ % spareKeys.size()];
+        const KeyCode code =
+            *std::min_element(spareKeys.begin(), spareKeys.end(),
+                              [this](KeyCode a, KeyCode b) { return spareUse[a] < spareUse[b]; });
+        const auto lastUse = spareUse[code];
+        if (lastUse != Clock::time_point())
+            std::this_thread::sleep_until(lastUse + spareSafeAge);
+        const int errorsBefore = errorsOf[display];
         bindKeycode(code, keysym);
-        spareBindings[code] = keysym;
         XSync(display, False);
+        if (errorsOf[display] != errorsBefore) {
+            reportUnbindable(keysym);
+            return {};
+        }
+        spareBindings[code] = keysym;
         loadKeymap();
         return {code, false};
     }
 
-    // Every level gets the symbol, so that Shift and Caps Lock cannot change it.
+    // Every level gets the symbol, so that Shift and Caps Lock cannot change it; a key whose
+    // levels are all alike gets one group, which serves whatever group is in force.
     void bindKeycode(KeyCode code, KeySym keysym)
     {
         std::vector<KeySym> levels(static_cast<size_t>(symbolsPerKeycode), keysym);
         XChangeKeyboardMapping(display, code, symbolsPerKeycode, levels.data(), 1);
+    }
+
+    void reportUnbindable(KeySym keysym)
+    {
+        if (!unbindable.insert(keysym).second)
+            return;
+        std::fprintf(stderr,
+                     "quillon: the X server refused a key for the character U+%04lX; it "
+                     "is not typed\n",
+                     static_cast<unsigned long>(keysym));
     }
 
     void warnOnce(const char *message)
@@ -224,18 +401,33 @@ private:
         std::fprintf(stderr, "quillon: %s\n", message);
     }
 
+    static void connectionLost(Display *, void *data)
+    {
+        auto *self = static_cast<X11KeyBackend *>(data);
+        self->lost = true;
+        if (self->events)
+            self->events->setEnabled(false);
+        std::fprintf(stderr, "quillon: the connection to the X server is lost; received data is "
+                             "no longer typed, log mode works as usual\n");
+    }
+
     Display *display;
+    bool lost = false;
+    std::unique_ptr<QSocketNotifier> events;
     int minKeycode = 0;
     int maxKeycode = 0;
-    int symbolsPerKeycode = 0;
+    XkbDescPtr keymap = nullptr;
+    int symbolsPerKeycode = 2;
     KeyCode shiftKey = 0;
+    std::set<KeyCode> modifierKeys;
     bool hasXkb = false;
     int xkbEventBase = 0;
-    ModifierState modifiers;
-    std::vector<KeySym> keymap;
+    State state;
     std::vector<KeyCode> spareKeys;
-    size_t nextSpare = 0;
     std::map<KeyCode, KeySym> spareBindings;
+    std::map<KeyCode, Clock::time_point> spareUse;
+    Clock::time_point lastSpareUse;
+    std::set<KeySym> unbindable;
     bool warned = false;
 };
 

@@ -14,6 +14,7 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <csignal>
 #include <thread>
 
 namespace {
@@ -64,10 +65,33 @@ public:
         return state.locked_mods & LockMask;
     }
 
-    void holdShift(bool down)
+    void holdShift(bool down) { hold(XK_Shift_L, down); }
+
+    void hold(KeySym key, bool down)
     {
-        XTestFakeKeyEvent(display, XKeysymToKeycode(display, XK_Shift_L), down, CurrentTime);
+        XTestFakeKeyEvent(display, XKeysymToKeycode(display, key), down, CurrentTime);
         XSync(display, False);
+    }
+
+    bool holds(KeySym key)
+    {
+        char keys[32] = {};
+        XQueryKeymap(display, keys);
+        const KeyCode code = XKeysymToKeycode(display, key);
+        return keys[code / 8] & (1 << (code % 8));
+    }
+
+    void lockGroup(unsigned group)
+    {
+        XkbLockGroup(display, XkbUseCoreKbd, group);
+        XSync(display, False);
+    }
+
+    int group()
+    {
+        XkbStateRec state = {};
+        XkbGetState(display, XkbUseCoreKbd, &state);
+        return state.group;
     }
 
     bool hasKeyFor(KeySym keysym)
@@ -170,6 +194,81 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QString::fromUtf8("aZ1\u00e9!enter."), 4000);
         user.holdShift(false);
         QVERIFY(!anyKeyDown());
+    }
+
+    // With "us,de" and the German group switched to, keys are looked up in that group.
+    void secondLayoutGroupInForceIsFollowed()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user; // keeps the server's keymap while setxkbmap runs
+        QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"),
+                                   {QStringLiteral("-layout"), QStringLiteral("us,de"),
+                                    QStringLiteral("-option"), QStringLiteral("grp:caps_toggle")}),
+                 0);
+        user.hold(XK_ISO_Next_Group, true); // the user's layout switch key
+        user.hold(XK_ISO_Next_Group, false);
+        QCOMPARE(user.group(), 1);
+        TypingProgram program;
+        program.device.send("zy:@{\xe9\xb5\t\r");
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QString::fromUtf8("zy:@{\u00e9\u00b5\t\n"),
+                                  4000);
+        QCOMPARE(user.group(), 1);
+        QProcess::execute(
+            QStringLiteral("setxkbmap"),
+            {QStringLiteral("-layout"), QStringLiteral("us"), QStringLiteral("-option")});
+    }
+
+    // Held modifiers are let go around each typed key and are held again afterwards.
+    void heldModifiersReachNoTypedKey()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user;
+        TypingProgram program;
+        QString expected;
+        for (KeySym modifier : {XK_Shift_L, XK_Control_L, XK_Alt_L}) {
+            user.hold(modifier, true);
+            program.device.send("as\tZ\r");
+            expected += QStringLiteral("as\tZ\n");
+            QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), expected, 4000);
+            QVERIFY(user.holds(modifier));
+            user.hold(modifier, false);
+        }
+        const QStringList typedKeys{"A", "S", "Z", "Tab", "Backtab", "Return"};
+        QStringList typed;
+        for (const QString &press : receiver.keyPresses()) {
+            if (typedKeys.contains(press.section(QLatin1Char('+'), -1)))
+                typed << press;
+        }
+        QCOMPARE(typed.join(' '), QStringLiteral("A S Tab Shift+Z Return ").repeated(3).trimmed());
+        QVERIFY(!anyKeyDown());
+    }
+
+    // The receiving application is stopped while more characters than there are spare keys are
+    // typed: each is still there when it reads the keymap for it.
+    void applicationThatLagsGetsEveryCharacter()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        TypingProgram program;
+        QByteArray line;
+        QString expected;
+        for (int character = 0xC0; character < 0xC0 + 25; ++character) {
+            line += static_cast<char>(character);
+            expected += QChar(character);
+        }
+        // Typing blocks this thread, so the receiver is woken from another one.
+        const auto receiverPid = static_cast<pid_t>(receiver.pid());
+        QCOMPARE(::kill(receiverPid, SIGSTOP), 0);
+        std::thread wakeUp([receiverPid] {
+            std::this_thread::sleep_for(std::chrono::seconds(2));
+            ::kill(receiverPid, SIGCONT);
+        });
+        program.device.send(line + "\r");
+        QTest::qWait(500);
+        wakeUp.join();
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), expected + QLatin1Char('\n'), 15000);
     }
 
     void closingWhileTypingFinishesTheLineAndRestoresTheKeymap()

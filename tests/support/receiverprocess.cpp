@@ -21,6 +21,13 @@ QString ReceiverProcess::text()
     return QString::fromUtf8(QByteArray::fromHex(readLine(3000)));
 }
 
+QStringList ReceiverProcess::keyPresses()
+{
+    process.write("keys\n");
+    return QString::fromUtf8(QByteArray::fromHex(readLine(3000)))
+        .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 QByteArray ReceiverProcess::readLine(int timeoutMs)
 {
     while (!process.canReadLine()) {

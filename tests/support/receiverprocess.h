@@ -15,6 +15,9 @@ public:
 
     bool waitUntilReady() { return readLine(10000) == "ready"; }
     QString text();
+    // Every key press the text box got, as "Shift+Tab", "Return", "A" and the like.
+    QStringList keyPresses();
+    qint64 pid() const { return process.processId(); }
 
 private:
     QByteArray readLine(int timeoutMs);

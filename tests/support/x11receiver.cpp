@@ -1,7 +1,10 @@
 // A window that takes the keyboard focus and reports what was typed into it: "ready" once it has
 // the focus (or, with --ready-when-shown, once it is on screen: a Wayland seat without a
-// keyboard yet gives no focus), then the text as hex for every line read from stdin.
+// keyboard yet gives no focus), then, as hex, the key presses with their modifiers for every
+// line "keys" read from stdin and the text for any other line.
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
 #include <QTextStream>
@@ -10,6 +13,27 @@
 
 #include <cstdio>
 #include <unistd.h>
+
+namespace {
+
+class KeyPressLog : public QObject
+{
+public:
+    QString presses;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const QKeySequence pressed(static_cast<int>(key->modifiers()) | key->key());
+            presses += pressed.toString(QKeySequence::PortableText) + QLatin1Char(' ');
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +44,8 @@ int main(int argc, char *argv[])
     edit.show();
     edit.activateWindow();
     edit.setFocus();
+    KeyPressLog keyPresses;
+    edit.installEventFilter(&keyPresses);
 
     const bool readyWhenShown = app.arguments().contains(QStringLiteral("--ready-when-shown"));
     QTimer focusWatch;
@@ -37,12 +63,14 @@ int main(int argc, char *argv[])
 
     QSocketNotifier requests(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&requests, &QSocketNotifier::activated, [&] {
-        char line[64];
-        if (::read(STDIN_FILENO, line, sizeof line) <= 0) {
+        char line[64] = {};
+        if (::read(STDIN_FILENO, line, sizeof line - 1) <= 0) {
             app.quit();
             return;
         }
-        std::printf("%s\n", edit.toPlainText().toUtf8().toHex().constData());
+        const QString report =
+            qstrncmp(line, "keys", 4) == 0 ? keyPresses.presses : edit.toPlainText();
+        std::printf("%s\n", report.toUtf8().toHex().constData());
         std::fflush(stdout);
     });
     return app.exec();
