@@ -16,6 +16,10 @@ public:
     // Returns once the system has taken the key, as far as the platform can tell. Never called
     // with KeyStroke::Key::NoKey.
     virtual void pressAndRelease(const KeyStroke &stroke) = 0;
+
+    // Called before the keys of each received line; a backend can make sure there that what it
+    // relies on is still in place.
+    virtual void prepareLine() {}
 };
 
 // The backend for the platform and session this process runs in, given the name of the GUI

@@ -19,6 +19,9 @@ public:
     explicit KeyInjector(std::unique_ptr<KeyBackend> backend);
     virtual ~KeyInjector();
 
+    // Called once before the bytes of each received line.
+    void beginLine() { backend->prepareLine(); }
+
     // Types the key this byte stands for, if any; every byte takes its slot all the same.
     virtual void typeByte(unsigned char byte);
 

@@ -70,6 +70,7 @@ void Widget::readMyComAsKeyboard()
     if (directMode)
         ReceiveLogic::translateFennickEscapes(rxBuffer);
     KeyInjector &keys = keyInjector();
+    keys.beginLine();
     for (const char byte : qAsConst(rxBuffer)) {
         keys.typeByte(static_cast<unsigned char>(byte));
         keys.pauseAfterKey();

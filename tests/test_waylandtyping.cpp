@@ -80,6 +80,63 @@ private slots:
             8000);
     }
 
+    // Sway gives every keyboard its own keymap on any input change; lines typed afterwards must
+    // still be exact, in native and in XWayland applications alike.
+    void linesStayExactAcrossInputChangesAndInXWayland()
+    {
+        SessionVariables session(sway.displayName().toUtf8(), sway.runtimeDir().toUtf8(), false);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.window->setKeyInjector(createKeyInjector("offscreen"));
+        const QByteArray line = "zy:@{\xe9\xb5+d\ta\r";
+        const QString typed = QString::fromUtf8("zy:@{\u00e9\u00b5+d\ta\n");
+
+        QString expected;
+        {
+            QProcessEnvironment environment = sway.clientEnvironment();
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+            ReceiverProcess native(environment, {QStringLiteral("--ready-when-shown")});
+            QVERIFY(native.waitUntilReady());
+            for (const QString &change :
+                 {QStringLiteral("input type:keyboard xkb_layout de"),
+                  QStringLiteral("input type:keyboard xkb_layout fr"), QStringLiteral("reload")}) {
+                QVERIFY2(sway.command(change), qPrintable(change));
+                device.send(line);
+                expected += typed;
+                QTRY_COMPARE_WITH_TIMEOUT(native.text(), expected, 8000);
+            }
+        }
+        ReceiverProcess x11(sway.xwaylandClientEnvironment(), {}, true);
+        QVERIFY(x11.waitUntilReady());
+        device.send(line);
+        QTRY_COMPARE_WITH_TIMEOUT(x11.text(), typed, 8000);
+        QVERIFY(sway.command(QStringLiteral("input type:keyboard xkb_layout us")));
+    }
+
+    // The compositor goes away mid-run: said once, nothing typed from then on, the log works.
+    void compositorLossIsReportedOnceAndTheLogGoesOn()
+    {
+        HeadlessSway doomed;
+        QVERIFY(doomed.isReady());
+        SessionVariables session(doomed.displayName().toUtf8(), doomed.runtimeDir().toUtf8(),
+                                 false);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.window->setKeyInjector(createKeyInjector("offscreen"));
+        const QByteArray said = capturedStderr([&] {
+            doomed.kill();
+            device.send("after\r");
+            QTest::qWait(500);
+            device.send("again\r");
+            QTest::qWait(500);
+        });
+        QCOMPARE(said.count("compositor is lost"), 1);
+        QCOMPARE(said.count('\n'), 1);
+        harness.switchToLogMode();
+        device.send("logged\r");
+        QTRY_COMPARE(harness.logText(), QStringLiteral("logged\n"));
+    }
+
     void eachSessionGetsItsBackend()
     {
         const QByteArray sway_ = sway.displayName().toUtf8();

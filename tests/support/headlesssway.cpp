@@ -17,7 +17,7 @@ HeadlessSway::HeadlessSway()
     QFile config(runtime.filePath(QStringLiteral("config")));
     if (!config.open(QIODevice::WriteOnly))
         return;
-    config.write("xwayland disable\n");
+    config.write("xwayland force\n");
     config.close();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -47,6 +47,43 @@ HeadlessSway::HeadlessSway()
         }
         QThread::msleep(20);
     }
+}
+
+bool HeadlessSway::command(const QString &swayCommand)
+{
+    const QStringList sockets =
+        QDir(runtime.path()).entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+    if (sockets.isEmpty())
+        return false;
+    return QProcess::execute(
+               QStringLiteral("swaymsg"),
+               {QStringLiteral("-s"), runtime.filePath(sockets.first()), swayCommand}) == 0;
+}
+
+QProcessEnvironment HeadlessSway::xwaylandClientEnvironment()
+{
+    QFile reported(runtime.filePath(QStringLiteral("display")));
+    if (xwaylandDisplay.isEmpty() &&
+        command(QStringLiteral("exec printenv DISPLAY > ") + reported.fileName())) {
+        QElapsedTimer clock;
+        clock.start();
+        while (reported.size() == 0 && clock.elapsed() < 5000)
+            QThread::msleep(20);
+        if (reported.open(QIODevice::ReadOnly))
+            xwaylandDisplay = QString::fromLatin1(reported.readAll().trimmed());
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("XAUTHORITY"));
+    environment.insert(QStringLiteral("DISPLAY"), xwaylandDisplay);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return environment;
+}
+
+void HeadlessSway::kill()
+{
+    sway.kill();
+    sway.waitForFinished(3000);
 }
 
 HeadlessSway::~HeadlessSway()

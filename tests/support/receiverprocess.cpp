@@ -1,11 +1,18 @@
 #include "receiverprocess.h"
 
 ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
-                                 const QStringList &arguments)
+                                 const QStringList &arguments, bool asSwayUser)
 {
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStringLiteral(X11_RECEIVER), arguments);
+    if (asSwayUser)
+        process.start(QStringLiteral("setpriv"),
+                      QStringList{QStringLiteral("--reuid=nobody"),
+                                  QStringLiteral("--regid=nogroup"),
+                                  QStringLiteral("--clear-groups"), QStringLiteral(X11_RECEIVER)} +
+                          arguments);
+    else
+        process.start(QStringLiteral(X11_RECEIVER), arguments);
 }
 
 ReceiverProcess::~ReceiverProcess()

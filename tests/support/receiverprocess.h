@@ -7,8 +7,9 @@
 class ReceiverProcess
 {
 public:
+    // asSwayUser: runs as the user the test's sway runs as (support/headlesssway.h).
     explicit ReceiverProcess(const QProcessEnvironment &environment,
-                             const QStringList &arguments = {});
+                             const QStringList &arguments = {}, bool asSwayUser = false);
     ~ReceiverProcess();
     ReceiverProcess(const ReceiverProcess &) = delete;
     ReceiverProcess &operator=(const ReceiverProcess &) = delete;
