@@ -1,14 +1,22 @@
-// Typing through the desktop's RemoteDesktop portal (GNOME, KDE): the user consents once per run,
-// and the compositor types keysyms, whatever the layout.
+// Typing through the desktop's RemoteDesktop portal (GNOME, KDE): the user consents once (and,
+// where the portal can keep the permission, only the first time), and the compositor types
+// keysyms, whatever the layout.
 #include "keyinjector_linux.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <future>
 
@@ -18,11 +26,41 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString remoteDesktop = QStringLiteral("org.freedesktop.portal.RemoteDesktop");
 constexpr uint keyboardDevice = 1;
+constexpr uint persistUntilRevoked = 2;
 constexpr int shiftKeysym = 0xffe1;
 constexpr int tabKeysym = 0xff09;
 constexpr int returnKeysym = 0xff0d;
 // How long the user may take over the consent prompt at start.
 constexpr std::chrono::seconds consentTimeout{120};
+// How long the portal may take over a step that asks the user nothing, or over one key.
+constexpr int answerTimeoutMs = 5000;
+constexpr int keyTimeoutMs = 2000;
+
+// Where the portal's permission to type is kept between runs; it holds no serial settings.
+QString restoreTokenFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/remote-desktop-restore-token");
+}
+
+QString savedRestoreToken()
+{
+    QFile file(restoreTokenFile());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().trimmed()) : QString();
+}
+
+void saveRestoreToken(const QString &token)
+{
+    QDir().mkpath(QFileInfo(restoreTokenFile()).path());
+    QFile file(restoreTokenFile());
+    if (token.isEmpty()) {
+        file.remove();
+        return;
+    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(token.toUtf8()) < 0)
+        std::fprintf(stderr, "quillon: the remote desktop permission cannot be kept in %s\n",
+                     qPrintable(file.fileName()));
+}
 
 // The portal conversation, on a thread of its own so that the portal's answers arrive while the
 // GUI thread waits for consent or types.
@@ -40,52 +78,76 @@ public:
 
     ~PortalSession() override
     {
+        if (!session.path().isEmpty())
+            bus.send(QDBusMessage::createMethodCall(
+                portalService, session.path(), QStringLiteral("org.freedesktop.portal.Session"),
+                QStringLiteral("Close")));
         QDBusConnection::disconnectFromBus(QStringLiteral("quillon-portal"));
     }
 
 public slots:
     void begin()
     {
-        step = Step::CreateSession;
-        call(QStringLiteral("CreateSession"),
-             {QVariantMap{{QStringLiteral("handle_token"), token()},
-                          {QStringLiteral("session_handle_token"), QStringLiteral("quillon")}}});
+        answerTimer = new QTimer(this);
+        answerTimer->setSingleShot(true);
+        connect(answerTimer, &QTimer::timeout, this,
+                [this] { finish(QStringLiteral("the remote desktop portal did not answer")); });
+        restoreToken = portalVersion() >= 2 ? savedRestoreToken() : QString();
+        createSession();
     }
 
-    void typeKeysym(int keysym)
+    // False once the portal no longer takes keys; that is then said once.
+    bool typeKeysym(int keysym)
     {
-        notifyKeysym(keysym, 1);
-        notifyKeysym(keysym, 0);
+        if (closed)
+            return false;
+        if (!notifyKeysym(keysym, 1) || !notifyKeysym(keysym, 0)) {
+            lose(QStringLiteral("the remote desktop portal no longer takes keys"));
+            return false;
+        }
+        return true;
     }
 
 private slots:
     void onResponse(uint response, const QVariantMap &results)
     {
+        if (settled)
+            return; // given up on already: no late consent dialog
+        answerTimer->stop();
         if (response != 0) {
-            finish(response == 1 ? QStringLiteral("the user declined the remote desktop request")
-                                 : QStringLiteral("the remote desktop portal failed"));
+            respondToRefusal(response);
             return;
         }
         switch (step) {
         case Step::CreateSession:
             session = QDBusObjectPath(results.value(QStringLiteral("session_handle")).toString());
-            step = Step::SelectDevices;
-            call(QStringLiteral("SelectDevices"),
-                 {QVariant::fromValue(session),
-                  QVariantMap{{QStringLiteral("handle_token"), token()},
-                              {QStringLiteral("types"), keyboardDevice}}});
+            bus.connect(portalService, session.path(),
+                        QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"),
+                        this, SLOT(onClosed()));
+            selectDevices();
             return;
         case Step::SelectDevices:
             step = Step::Start;
-            call(QStringLiteral("Start"), {QVariant::fromValue(session), QString(),
-                                           QVariantMap{{QStringLiteral("handle_token"), token()}}});
+            call(QStringLiteral("Start"),
+                 {QVariant::fromValue(session), QString(),
+                  QVariantMap{{QStringLiteral("handle_token"), token()}}},
+                 std::chrono::duration_cast<std::chrono::milliseconds>(consentTimeout).count());
             return;
         case Step::Start:
+            if (portalVersion() >= 2)
+                saveRestoreToken(results.value(QStringLiteral("restore_token")).toString());
             // Measured with mutter: the first key of a new session is lost; a lone Shift is not.
-            typeKeysym(shiftKeysym);
-            finish({});
+            finish(typeKeysym(shiftKeysym)
+                       ? QString()
+                       : QStringLiteral("the remote desktop portal does not take keys"));
             return;
         }
+    }
+
+    void onClosed()
+    {
+        session = QDBusObjectPath();
+        lose(QStringLiteral("the remote desktop session was ended"));
     }
 
 private:
@@ -96,10 +158,66 @@ private:
         Start,
     };
 
+    void createSession()
+    {
+        step = Step::CreateSession;
+        call(QStringLiteral("CreateSession"),
+             {QVariantMap{{QStringLiteral("handle_token"), token()},
+                          {QStringLiteral("session_handle_token"), QStringLiteral("quillon")}}},
+             answerTimeoutMs);
+    }
+
+    // Asks for a permission that outlives the run where the portal offers it, handing over the
+    // one kept from the last run so that the user is not asked again.
+    void selectDevices()
+    {
+        step = Step::SelectDevices;
+        QVariantMap options{{QStringLiteral("handle_token"), token()},
+                            {QStringLiteral("types"), keyboardDevice}};
+        if (portalVersion() >= 2) {
+            options.insert(QStringLiteral("persist_mode"), persistUntilRevoked);
+            if (!restoreToken.isEmpty())
+                options.insert(QStringLiteral("restore_token"), restoreToken);
+        }
+        call(QStringLiteral("SelectDevices"), {QVariant::fromValue(session), options},
+             answerTimeoutMs);
+    }
+
+    // A kept permission the portal no longer honours is forgotten, and the user is asked anew.
+    void respondToRefusal(uint response)
+    {
+        if (response == 2 && !restoreToken.isEmpty()) {
+            restoreToken.clear();
+            saveRestoreToken({});
+            createSession();
+            return;
+        }
+        finish(response == 1 ? QStringLiteral("the user declined the remote desktop request")
+                             : QStringLiteral("the remote desktop portal failed"));
+    }
+
     QString token() { return QStringLiteral("quillon%1").arg(++requests); }
 
-    // Listens on the request's path before asking, so that a quick answer cannot be missed.
-    void call(const QString &method, const QVariantList &arguments)
+    uint portalVersion()
+    {
+        if (version == 0) {
+            QDBusMessage get = QDBusMessage::createMethodCall(
+                portalService, portalPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                QStringLiteral("Get"));
+            get << remoteDesktop << QStringLiteral("version");
+            const QDBusMessage reply = bus.call(get, QDBus::Block, answerTimeoutMs);
+            version =
+                reply.arguments().isEmpty()
+                    ? 1
+                    : qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toUInt();
+            version = std::max(version, 1u);
+        }
+        return version;
+    }
+
+    // Listens on the request's path before asking, so that a quick answer cannot be missed; an
+    // answer that does not come within `waitMs` ends the conversation.
+    void call(const QString &method, const QVariantList &arguments, qint64 waitMs)
     {
         const QString sender = bus.baseService().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
         const QString request =
@@ -111,18 +229,33 @@ private:
         QDBusMessage message =
             QDBusMessage::createMethodCall(portalService, portalPath, remoteDesktop, method);
         message.setArguments(arguments);
-        const QDBusMessage reply = bus.call(message);
-        if (reply.type() == QDBusMessage::ErrorMessage)
+        const QDBusMessage reply = bus.call(message, QDBus::Block, answerTimeoutMs);
+        if (reply.type() == QDBusMessage::ErrorMessage) {
             finish(QStringLiteral("the remote desktop portal refused %1: %2")
                        .arg(method, reply.errorMessage()));
+            return;
+        }
+        answerTimer->start(static_cast<int>(waitMs));
     }
 
-    void notifyKeysym(int keysym, uint state)
+    bool notifyKeysym(int keysym, uint state)
     {
         QDBusMessage message = QDBusMessage::createMethodCall(
             portalService, portalPath, remoteDesktop, QStringLiteral("NotifyKeyboardKeysym"));
         message.setArguments({QVariant::fromValue(session), QVariantMap(), keysym, state});
-        bus.send(message);
+        return bus.call(message, QDBus::Block, keyTimeoutMs).type() != QDBusMessage::ErrorMessage;
+    }
+
+    void lose(const QString &why)
+    {
+        if (closed.exchange(true) || !settled)
+            return;
+        std::fprintf(stderr,
+                     "quillon: %s; received data is no longer typed, log mode works as "
+                     "usual\n",
+                     qPrintable(why));
+        notifyDesktop("Quillon can no longer type",
+                      why.toStdString() + ". The data log works as usual.");
     }
 
     void finish(const QString &whyNot)
@@ -130,15 +263,20 @@ private:
         if (settled)
             return;
         settled = true;
+        answerTimer->stop();
         outcome.set_value(whyNot);
     }
 
     QDBusConnection bus;
     std::promise<QString> &outcome;
+    QTimer *answerTimer = nullptr;
     Step step = Step::CreateSession;
     QDBusObjectPath session;
+    QString restoreToken;
+    uint version = 0;
     int requests = 0;
     bool settled = false;
+    std::atomic<bool> closed{false};
 };
 
 class PortalKeyBackend : public KeyBackend
@@ -162,48 +300,58 @@ public:
     PortalKeyBackend(const PortalKeyBackend &) = delete;
     PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
-    // Empty once the session has started; otherwise why it did not.
-    QString waitForConsent()
-    {
-        std::future<QString> result = outcome.get_future();
-        if (result.wait_for(consentTimeout) != std::future_status::ready)
-            return QStringLiteral("no answer to the remote desktop request");
-        return result.get();
-    }
+    // Empty once the session has started; otherwise why it did not. The conversation ends
+    // itself when the portal does not answer in time.
+    QString waitForConsent() { return outcome.get_future().get(); }
 
     void pressAndRelease(const KeyStroke &stroke) override
     {
+        if (lost)
+            return;
         int keysym = static_cast<int>(stroke.character); // Latin-1 keysyms carry the code point
         if (stroke.key == KeyStroke::Key::Tab)
             keysym = tabKeysym;
         else if (stroke.key == KeyStroke::Key::Return)
             keysym = returnKeysym;
+        bool typed = false;
         QMetaObject::invokeMethod(portal, "typeKeysym", Qt::BlockingQueuedConnection,
-                                  Q_ARG(int, keysym));
+                                  Q_RETURN_ARG(bool, typed), Q_ARG(int, keysym));
+        lost = !typed;
     }
 
 private:
     std::promise<QString> outcome;
     QThread thread;
     PortalSession *portal; // owned by the thread: deleted when it finishes
+    bool lost = false;
 };
+
+bool portalReachable(QDBusConnection &bus)
+{
+    if (!bus.isConnected())
+        return false;
+    QDBusConnectionInterface *daemon = bus.interface();
+    // A portal that D-Bus starts on demand is not registered until the first call.
+    return daemon->isServiceRegistered(portalService) ||
+           daemon->activatableServiceNames().value().contains(portalService);
+}
 
 } // namespace
 
 std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(portalService)) {
+    if (!portalReachable(bus)) {
         whyNot = "no desktop portal on the session bus";
         return nullptr;
     }
-    auto injector = std::make_unique<PortalKeyBackend>();
-    const QString refused = injector->waitForConsent();
+    auto backend = std::make_unique<PortalKeyBackend>();
+    const QString refused = backend->waitForConsent();
     if (!refused.isEmpty()) {
         whyNot = refused.toStdString();
         return nullptr;
     }
-    return injector;
+    return backend;
 }
 
 void notifyDesktop(const std::string &summary, const std::string &body)

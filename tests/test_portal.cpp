@@ -6,9 +6,14 @@
 #include "stderrcapture.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,7 +80,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "needs a session bus");
+        QStandardPaths::setTestModeEnabled(true); // the kept permission goes under ~/.qttest
     }
+
+    void init() { QFile::remove(keptToken()); }
 
     void typesKeysymsAfterConsent()
     {
@@ -92,7 +100,7 @@ private slots:
         device.send("aZ\xe9\t\x1b\r\n1\n");
         const QList<QByteArray> expected = {
             "CreateSession session_handle_token=quillon",
-            "SelectDevices session types=1",
+            "SelectDevices session types=1 persist_mode=2",
             "Start session parent=''",
             "Keysym session 0xffe1 down", // the priming Shift
             "Keysym session 0xffe1 up",
@@ -126,9 +134,9 @@ private slots:
         QVERIFY(choice.contains("typing with XTest through XWayland"));
         QCOMPARE(choice.count('\n'), 1);
         const QList<QByteArray> calls = portal.calls();
-        QCOMPARE(calls.mid(0, 3),
-                 QList<QByteArray>({"CreateSession session_handle_token=quillon",
-                                    "SelectDevices session types=1", "Start session parent=''"}));
+        QCOMPARE(calls.mid(0, 3), QList<QByteArray>({"CreateSession session_handle_token=quillon",
+                                                     "SelectDevices session types=1 persist_mode=2",
+                                                     "Start session parent=''"}));
         QCOMPARE(calls.size(), 4);
         QVERIFY(calls.last().startsWith("Notify Quillon: Quillon cannot type"));
     }
@@ -144,6 +152,86 @@ private slots:
         const QList<QByteArray> calls = notificationsOnly.calls();
         QCOMPARE(calls.size(), 1);
         QVERIFY(calls.first().startsWith("Notify Quillon: Quillon cannot type"));
+    }
+
+    // The permission is asked to outlive the run; the next start hands it back.
+    void keptPermissionIsUsedOnTheNextStart()
+    {
+        FakePortal portal({});
+        QVERIFY(portal.ready);
+        WaylandSessionWithoutVirtualKeyboard session;
+        capturedStderr([] { createKeyInjector("wayland"); });
+        QVERIFY(portal.calls().contains("SelectDevices session types=1 persist_mode=2"));
+        QFile kept(keptToken());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("token-from-start"));
+
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
+        QVERIFY(portal.calls().contains(
+            "SelectDevices session types=1 persist_mode=2 restore_token=token-from-start"));
+    }
+
+    // A session the desktop ends (the user revoked it) is said once; nothing is typed after.
+    void endedSessionIsReportedOnce()
+    {
+        FakePortal portal({QStringLiteral("--close-after-keys"), QStringLiteral("4")});
+        QVERIFY(portal.ready);
+        WaylandSessionWithoutVirtualKeyboard session;
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        capturedStderr([&] { harness.window->setKeyInjector(createKeyInjector("wayland")); });
+        const QByteArray said = capturedStderr([&] {
+            device.send("ab\r");
+            QTest::qWait(600);
+            device.send("cd\r");
+            QTest::qWait(400);
+        });
+        QCOMPARE(said.count('\n'), 1);
+        QVERIFY2(said.contains("no longer typed"), said.constData());
+        const QList<QByteArray> calls = portal.calls();
+        QVERIFY(calls.contains("Keysym session 0x61 up"));
+        QVERIFY(!calls.contains("Keysym session 0x63 down"));
+        QCOMPARE(std::count_if(calls.begin(), calls.end(),
+                               [](const QByteArray &call) {
+                                   return call.startsWith("Notify Quillon: Quillon can no longer");
+                               }),
+                 1);
+    }
+
+    // A portal that never answers is given up on within seconds, for the next way of typing.
+    void silentPortalIsGivenUpOn()
+    {
+        FakePortal portal({QStringLiteral("--silent")});
+        QVERIFY(portal.ready);
+        WaylandSessionWithoutVirtualKeyboard session;
+        QElapsedTimer clock;
+        clock.start();
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        QVERIFY(clock.elapsed() < 15000);
+        QVERIFY2(choice.contains("did not answer"), choice.constData());
+        QVERIFY(choice.contains("typing with XTest through XWayland"));
+    }
+
+    // Run by test_portal_started_on_demand, on a bus that starts the fake portal when called.
+    void portalStartedOnDemandIsUsed()
+    {
+        if (!qEnvironmentVariableIsSet("QUILLON_PORTAL_ON_DEMAND"))
+            QSKIP("needs a bus that starts the portal on demand (test_portal_started_on_demand)");
+        QFile calls(QStringLiteral(ON_DEMAND_PORTAL_LOG));
+        calls.remove();
+        WaylandSessionWithoutVirtualKeyboard session;
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
+        QVERIFY(calls.open(QIODevice::ReadOnly));
+        QVERIFY(calls.readAll().contains("Start session"));
+    }
+
+private:
+    static QString keptToken()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+               QStringLiteral("/remote-desktop-restore-token");
     }
 };
 

@@ -1,7 +1,9 @@
 // A stand-in for the desktop portal and the notification service, on the test's private session
-// bus: implements the RemoteDesktop calls the program makes, answers each request through its
-// Request object's Response signal as the real portal does, and prints every call it gets.
-// Usage: fakeportal [--refuse] [--notifications-only]
+// bus: implements the RemoteDesktop calls the program makes (version 2, with restore tokens),
+// answers each request through its Request object's Response signal as the real portal does, and
+// prints every call it gets, to the file FAKE_PORTAL_LOG names if set.
+// Usage: fakeportal [--refuse] [--notifications-only] [--silent] [--close-after-keys N]
+//   --silent: never answers a request; --close-after-keys: ends the session after N key events.
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -15,17 +17,33 @@ namespace {
 
 void report(const QString &line)
 {
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
+    static FILE *out = qEnvironmentVariableIsSet("FAKE_PORTAL_LOG")
+                           ? std::fopen(qgetenv("FAKE_PORTAL_LOG").constData(), "a")
+                           : stdout;
+    std::fprintf(out, "%s\n", qPrintable(line));
+    std::fflush(out);
 }
+
+struct Behaviour
+{
+    bool refuse = false;
+    bool silent = false;
+    int closeAfterKeys = -1;
+};
 
 class RemoteDesktop : public QDBusAbstractAdaptor
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.RemoteDesktop")
+    Q_PROPERTY(uint version READ version)
 
 public:
-    RemoteDesktop(QObject *parent, bool refuse) : QDBusAbstractAdaptor(parent), refuse(refuse) {}
+    RemoteDesktop(QObject *parent, Behaviour behaviour)
+        : QDBusAbstractAdaptor(parent), behaviour(behaviour)
+    {
+    }
+
+    uint version() const { return 2; }
 
 public slots:
     QDBusObjectPath CreateSession(const QVariantMap &options, const QDBusMessage &message)
@@ -41,9 +59,16 @@ public slots:
     QDBusObjectPath SelectDevices(const QDBusObjectPath &handle, const QVariantMap &options,
                                   const QDBusMessage &message)
     {
-        report(QStringLiteral("SelectDevices %1 types=%2")
-                   .arg(sessionName(handle))
-                   .arg(options.value(QStringLiteral("types")).toUInt()));
+        persist = options.value(QStringLiteral("persist_mode")).toUInt();
+        QString line = QStringLiteral("SelectDevices %1 types=%2")
+                           .arg(sessionName(handle))
+                           .arg(options.value(QStringLiteral("types")).toUInt());
+        if (persist != 0)
+            line += QStringLiteral(" persist_mode=%1").arg(persist);
+        if (options.contains(QStringLiteral("restore_token")))
+            line += QStringLiteral(" restore_token=") +
+                    options.value(QStringLiteral("restore_token")).toString();
+        report(line);
         return respond(message, options, 0, {});
     }
 
@@ -51,17 +76,33 @@ public slots:
                           const QVariantMap &options, const QDBusMessage &message)
     {
         report(QStringLiteral("Start %1 parent='%2'").arg(sessionName(handle), parentWindow));
-        return respond(message, options, refuse ? 1 : 0,
-                       {{QStringLiteral("devices"), refuse ? 0u : 1u}});
+        QVariantMap results{{QStringLiteral("devices"), behaviour.refuse ? 0u : 1u}};
+        if (persist == 2 && !behaviour.refuse)
+            results.insert(QStringLiteral("restore_token"), QStringLiteral("token-from-start"));
+        return respond(message, options, behaviour.refuse ? 1 : 0, results);
     }
 
     void NotifyKeyboardKeysym(const QDBusObjectPath &handle, const QVariantMap &, int keysym,
-                              uint state)
+                              uint state, const QDBusMessage &message)
     {
+        if (handle.path() != session) {
+            message.setDelayedReply(true);
+            QDBusConnection::sessionBus().send(
+                message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("no session")));
+            return;
+        }
         report(QStringLiteral("Keysym %1 0x%2 %3")
                    .arg(sessionName(handle))
                    .arg(keysym, 0, 16)
                    .arg(state ? QStringLiteral("down") : QStringLiteral("up")));
+        if (++keys == behaviour.closeAfterKeys) {
+            QDBusMessage closed = QDBusMessage::createSignal(
+                session, QStringLiteral("org.freedesktop.portal.Session"),
+                QStringLiteral("Closed"));
+            closed << QVariantMap();
+            QDBusConnection::sessionBus().send(closed);
+            session.clear();
+        }
     }
 
 private:
@@ -81,6 +122,8 @@ private:
         const QString request =
             QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                 .arg(senderPart(message), options.value(QStringLiteral("handle_token")).toString());
+        if (behaviour.silent)
+            return QDBusObjectPath(request);
         QTimer::singleShot(10, [request, response, results] {
             QDBusMessage signal = QDBusMessage::createSignal(
                 request, QStringLiteral("org.freedesktop.portal.Request"),
@@ -91,8 +134,10 @@ private:
         return QDBusObjectPath(request);
     }
 
-    bool refuse;
+    Behaviour behaviour;
     QString session;
+    uint persist = 0;
+    int keys = 0;
 };
 
 class Notifications : public QDBusAbstractAdaptor
@@ -125,10 +170,24 @@ int main(int argc, char *argv[])
 
     QObject portalRoot;
     if (!app.arguments().contains(QStringLiteral("--notifications-only"))) {
-        new RemoteDesktop(&portalRoot, app.arguments().contains(QStringLiteral("--refuse")));
+        Behaviour behaviour;
+        const QStringList arguments = app.arguments();
+        behaviour.refuse = arguments.contains(QStringLiteral("--refuse"));
+        behaviour.silent = arguments.contains(QStringLiteral("--silent"));
+        const int closeAt = arguments.indexOf(QStringLiteral("--close-after-keys"));
+        if (closeAt > 0 && closeAt + 1 < arguments.size())
+            behaviour.closeAfterKeys = arguments.at(closeAt + 1).toInt();
+        new RemoteDesktop(&portalRoot, behaviour);
         bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portalRoot);
         bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));
     }
+    // Started by the bus on demand, it must not outlive the bus.
+    QTimer busWatch;
+    QObject::connect(&busWatch, &QTimer::timeout, [&] {
+        if (!QDBusConnection::sessionBus().isConnected())
+            app.quit();
+    });
+    busWatch.start(200);
     report(QStringLiteral("ready"));
     return app.exec();
 }
