@@ -36,6 +36,7 @@ constexpr unsigned heldModifierMask =
 // errors of our own connections are counted instead; every other connection's go on as before.
 std::map<Display *, int> errorsOf;
 XErrorHandler previousErrorHandler = nullptr;
+XIOErrorHandler previousIOErrorHandler = nullptr;
 
 int countError(Display *display, XErrorEvent *error)
 {
@@ -47,18 +48,30 @@ int countError(Display *display, XErrorEvent *error)
     return previousErrorHandler ? previousErrorHandler(display, error) : 0;
 }
 
+// Xlib's default handler exits; for our connections the exit handler set on each says so instead.
+int passOnIOError(Display *display)
+{
+    if (errorsOf.count(display) == 0 && previousIOErrorHandler)
+        return previousIOErrorHandler(display);
+    return 0;
+}
+
 void trapErrorsOf(Display *display)
 {
-    if (errorsOf.empty())
+    if (errorsOf.empty()) {
         previousErrorHandler = XSetErrorHandler(countError);
+        previousIOErrorHandler = XSetIOErrorHandler(passOnIOError);
+    }
     errorsOf[display] = 0;
 }
 
 void releaseErrorsOf(Display *display)
 {
     errorsOf.erase(display);
-    if (errorsOf.empty())
+    if (errorsOf.empty()) {
         XSetErrorHandler(previousErrorHandler);
+        XSetIOErrorHandler(previousIOErrorHandler);
+    }
 }
 
 struct KeyLocation
@@ -93,8 +106,10 @@ public:
     ~X11KeyBackend() override
     {
         events.reset();
-        if (lost)
+        if (lost) {
+            releaseErrorsOf(display);
             return; // the connection is gone; Xlib must not be asked to close it
+        }
         if (!spareBindings.empty())
             std::this_thread::sleep_until(lastSpareUse + exitGrace);
         for (const auto &binding : spareBindings)
@@ -121,9 +136,9 @@ public:
 private:
     void typeKeysym(KeySym keysym, bool isCharacter)
     {
+        processEvents();
         if (lost)
             return;
-        processEvents();
         const HeldModifiers held = releaseHeldModifiers();
         // A Shift that the user holds and that could not be let go decides the level, and some
         // applications forget it whenever the keymap changes; a character then goes through a

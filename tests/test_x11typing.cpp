@@ -3,6 +3,7 @@
 #include "harness.h"
 #include "keyinjector.h"
 #include "receiverprocess.h"
+#include "stderrcapture.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -269,6 +270,32 @@ private slots:
         QTest::qWait(500);
         wakeUp.join();
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), expected + QLatin1Char('\n'), 15000);
+    }
+
+    // The X server goes away under a running program: said once, no crash, nothing typed.
+    void lostXServerIsReportedOnce()
+    {
+        QProcess server;
+        server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        QVERIFY(server.waitForReadyRead(10000));
+        const QByteArray display = ":" + server.readLine().trimmed();
+        const QByteArray ownDisplay = qgetenv("DISPLAY");
+        qputenv("DISPLAY", display);
+        TypingProgram program;
+        qputenv("DISPLAY", ownDisplay);
+        program.device.send("a\r");
+        QTest::qWait(300);
+        const QByteArray said = capturedStderr([&] {
+            server.kill();
+            server.waitForFinished(3000);
+            program.device.send("b\r");
+            QTest::qWait(500);
+            program.device.send("c\r");
+            QTest::qWait(300);
+        });
+        QVERIFY2(said.contains("connection to the X server is lost"), said.constData());
+        QCOMPARE(said.count("quillon:"), 1);
     }
 
     void closingWhileTypingFinishesTheLineAndRestoresTheKeymap()
