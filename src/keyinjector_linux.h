@@ -3,11 +3,16 @@
 
 #include "keybackend.h"
 
+#include <functional>
+
 // The Linux backends, each null where it cannot work here, with the reason in `whyNot`.
 std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot);
 std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
-// Asks the user's consent through the RemoteDesktop portal, and waits for it.
-std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot);
+// Asks the user's consent through the RemoteDesktop portal without waiting for the answer; keys
+// wait for it only if they come first. If the answer is no, or none comes in time, the backend
+// types through what `fallBack` makes of the reason from then on.
+using FallBack = std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot)>;
+std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack);
 
 // A desktop notification, for what the user must know without a box in the way of typing.
 void notifyDesktop(const std::string &summary, const std::string &body);

@@ -1,6 +1,6 @@
 // Typing through the desktop's RemoteDesktop portal (GNOME, KDE): the user consents once (and,
 // where the portal can keep the permission, only the first time), and the compositor types
-// keysyms, whatever the layout.
+// keysyms, whatever the layout. The program does not wait for the answer to start.
 #include "keyinjector_linux.h"
 
 #include <QDBusConnection>
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <future>
 
 namespace {
@@ -69,10 +70,10 @@ class PortalSession : public QObject
     Q_OBJECT
 
 public:
-    explicit PortalSession(std::promise<QString> &outcome)
+    PortalSession(std::promise<QString> &outcome, std::function<void()> whenSettled)
         : bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus,
                                             QStringLiteral("quillon-portal"))),
-          outcome(outcome)
+          outcome(outcome), whenSettled(std::move(whenSettled))
     {
     }
 
@@ -265,10 +266,12 @@ private:
         settled = true;
         answerTimer->stop();
         outcome.set_value(whyNot);
+        whenSettled();
     }
 
     QDBusConnection bus;
     std::promise<QString> &outcome;
+    std::function<void()> whenSettled;
     QTimer *answerTimer = nullptr;
     Step step = Step::CreateSession;
     QDBusObjectPath session;
@@ -282,9 +285,15 @@ private:
 class PortalKeyBackend : public KeyBackend
 {
 public:
-    PortalKeyBackend()
+    explicit PortalKeyBackend(FallBack fallBack) : fallBack(std::move(fallBack))
     {
-        portal = new PortalSession(outcome);
+        answer = outcome.get_future();
+        // The answer is taken up on this (the GUI) thread as soon as it comes, so that a refusal
+        // is said, and the fallback ready, before any line arrives.
+        portal = new PortalSession(outcome, [this] {
+            QMetaObject::invokeMethod(
+                &guiThread, [this] { takeAnswer(); }, Qt::QueuedConnection);
+        });
         portal->moveToThread(&thread);
         QObject::connect(&thread, &QThread::finished, portal, &QObject::deleteLater);
         thread.start();
@@ -300,12 +309,20 @@ public:
     PortalKeyBackend(const PortalKeyBackend &) = delete;
     PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
-    // Empty once the session has started; otherwise why it did not. The conversation ends
-    // itself when the portal does not answer in time.
-    QString waitForConsent() { return outcome.get_future().get(); }
+    void prepareLine() override
+    {
+        takeAnswer();
+        if (instead)
+            instead->prepareLine();
+    }
 
     void pressAndRelease(const KeyStroke &stroke) override
     {
+        takeAnswer();
+        if (instead) {
+            instead->pressAndRelease(stroke);
+            return;
+        }
         if (lost)
             return;
         int keysym = static_cast<int>(stroke.character); // Latin-1 keysyms carry the code point
@@ -320,10 +337,27 @@ public:
     }
 
 private:
+    // Waits for the user's answer if it has not come yet; the conversation ends itself when the
+    // portal does not answer in time.
+    void takeAnswer()
+    {
+        if (answered)
+            return;
+        answered = true;
+        const QString refused = answer.get();
+        if (!refused.isEmpty())
+            instead = fallBack(refused.toStdString());
+    }
+
+    FallBack fallBack;
     std::promise<QString> outcome;
+    std::future<QString> answer;
+    QObject guiThread; // context of the answer's delivery; lives and dies with this backend
     QThread thread;
     PortalSession *portal; // owned by the thread: deleted when it finishes
+    bool answered = false;
     bool lost = false;
+    std::unique_ptr<KeyBackend> instead;
 };
 
 bool portalReachable(QDBusConnection &bus)
@@ -338,20 +372,14 @@ bool portalReachable(QDBusConnection &bus)
 
 } // namespace
 
-std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot)
+std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!portalReachable(bus)) {
         whyNot = "no desktop portal on the session bus";
         return nullptr;
     }
-    auto backend = std::make_unique<PortalKeyBackend>();
-    const QString refused = backend->waitForConsent();
-    if (!refused.isEmpty()) {
-        whyNot = refused.toStdString();
-        return nullptr;
-    }
-    return backend;
+    return std::make_unique<PortalKeyBackend>(std::move(fallBack));
 }
 
 void notifyDesktop(const std::string &summary, const std::string &body)

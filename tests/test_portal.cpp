@@ -129,10 +129,14 @@ private slots:
         FakePortal portal({QStringLiteral("--refuse")});
         QVERIFY(portal.ready);
         WaylandSessionWithoutVirtualKeyboard session;
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        std::unique_ptr<KeyInjector> keys;
+        const QByteArray choice = capturedStderr([&] {
+            keys = createKeyInjector("wayland");
+            keys->beginLine(); // the first line waits for the answer
+        });
         QVERIFY2(choice.contains("declined"), choice.constData());
         QVERIFY(choice.contains("typing with XTest through XWayland"));
-        QCOMPARE(choice.count('\n'), 1);
+        QCOMPARE(choice.count('\n'), 2); // asking, then the fallback
         const QList<QByteArray> calls = portal.calls();
         QCOMPARE(calls.mid(0, 3), QList<QByteArray>({"CreateSession session_handle_token=quillon",
                                                      "SelectDevices session types=1 persist_mode=2",
@@ -160,13 +164,14 @@ private slots:
         FakePortal portal({});
         QVERIFY(portal.ready);
         WaylandSessionWithoutVirtualKeyboard session;
-        capturedStderr([] { createKeyInjector("wayland"); });
+        capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
         QVERIFY(portal.calls().contains("SelectDevices session types=1 persist_mode=2"));
         QFile kept(keptToken());
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("token-from-start"));
 
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
+        QCOMPARE(choice.count('\n'), 1);
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(portal.calls().contains(
             "SelectDevices session types=1 persist_mode=2 restore_token=token-from-start"));
@@ -199,15 +204,21 @@ private slots:
                  1);
     }
 
-    // A portal that never answers is given up on within seconds, for the next way of typing.
+    // The program starts at once; a portal that never answers is given up on within seconds,
+    // for the next way of typing.
     void silentPortalIsGivenUpOn()
     {
         FakePortal portal({QStringLiteral("--silent")});
         QVERIFY(portal.ready);
         WaylandSessionWithoutVirtualKeyboard session;
+        std::unique_ptr<KeyInjector> keys;
         QElapsedTimer clock;
         clock.start();
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        const QByteArray choice = capturedStderr([&] {
+            keys = createKeyInjector("wayland");
+            QVERIFY(clock.elapsed() < 1000); // nothing waits for the user at start
+            keys->beginLine();
+        });
         QVERIFY(clock.elapsed() < 15000);
         QVERIFY2(choice.contains("did not answer"), choice.constData());
         QVERIFY(choice.contains("typing with XTest through XWayland"));
@@ -221,7 +232,7 @@ private slots:
         QFile calls(QStringLiteral(ON_DEMAND_PORTAL_LOG));
         calls.remove();
         WaylandSessionWithoutVirtualKeyboard session;
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland"); });
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(calls.open(QIODevice::ReadOnly));
         QVERIFY(calls.readAll().contains("Start session"));
