@@ -17,4 +17,7 @@ std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack
 // A desktop notification, for what the user must know without a box in the way of typing.
 void notifyDesktop(const std::string &summary, const std::string &body);
 
+// Says once, on stderr and in a notification, that the way of typing in use stopped working.
+void reportTypingStopped(const std::string &why);
+
 #endif

@@ -251,12 +251,7 @@ private:
     {
         if (closed.exchange(true) || !settled)
             return;
-        std::fprintf(stderr,
-                     "quillon: %s; received data is no longer typed, log mode works as "
-                     "usual\n",
-                     qPrintable(why));
-        notifyDesktop("Quillon can no longer type",
-                      why.toStdString() + ". The data log works as usual.");
+        reportTypingStopped(why.toStdString());
     }
 
     void finish(const QString &whyNot)
@@ -392,6 +387,13 @@ void notifyDesktop(const std::string &summary, const std::string &body)
                           QString::fromStdString(summary), QString::fromStdString(body),
                           QStringList(), QVariantMap(), -1});
     QDBusConnection::sessionBus().call(message, QDBus::Block, 2000);
+}
+
+void reportTypingStopped(const std::string &why)
+{
+    std::fprintf(stderr, "quillon: %s; received data is no longer typed, log mode works as usual\n",
+                 why.c_str());
+    notifyDesktop("Quillon can no longer type", why + ". The data log works as usual.");
 }
 
 #include "keyinjector_portal.moc"

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <poll.h>
@@ -294,7 +295,7 @@ private:
 
     void fail(std::string what)
     {
-        if (broken && reported)
+        if (reported)
             return;
         if (connectionLost())
             what = "the connection to the Wayland compositor is lost";
@@ -302,10 +303,7 @@ private:
         reported = true;
         if (events)
             events->setEnabled(false);
-        std::fprintf(stderr,
-                     "quillon: %s; received data is no longer typed, log mode works as usual\n",
-                     what.c_str());
-        notifyDesktop("Quillon can no longer type", what + ". The data log works as usual.");
+        reportTypingStopped(what);
     }
 
     static void synced(void *data, wl_callback *, uint32_t) { *static_cast<bool *>(data) = true; }

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <set>
 #include <thread>
@@ -80,11 +81,6 @@ struct KeyLocation
     bool shifted = false;
 };
 
-struct HeldModifiers
-{
-    std::vector<KeyCode> released; // keys the user holds that were let go for the typed key
-};
-
 // Types through the keys of the layout in force (the group the user has switched to), and binds
 // characters the layout lacks to spare (empty) keycodes, the least recently used one first.
 class X11KeyBackend : public KeyBackend
@@ -139,7 +135,7 @@ private:
         processEvents();
         if (lost)
             return;
-        const HeldModifiers held = releaseHeldModifiers();
+        const std::vector<KeyCode> released = releaseHeldModifiers();
         // A Shift that the user holds and that could not be let go decides the level, and some
         // applications forget it whenever the keymap changes; a character then goes through a
         // spare key that carries it on every level.
@@ -149,7 +145,7 @@ private:
             location = bindToSpare(keysym);
         if (location.code != 0)
             pressAndReleaseAt(location);
-        restoreHeldModifiers(held);
+        restoreHeldModifiers(released);
         // The round trip makes sure the server has taken the key before the pause is counted.
         XSync(display, False);
         processEvents();
@@ -176,43 +172,38 @@ private:
 
     // Held Shift, Ctrl, Alt, Super or AltGr would turn a typed key into another key or a
     // shortcut: the modifier keys that are down are let go for the key and pressed again after.
-    HeldModifiers releaseHeldModifiers()
+    // Returns the keys that were let go. A key held on another input device cannot be let go
+    // through XTEST; pressing it again afterwards would leave it stuck once the user lets go.
+    std::vector<KeyCode> releaseHeldModifiers()
     {
-        HeldModifiers held;
         if (!(state.baseModifiers & heldModifierMask))
-            return held;
-        for (KeyCode code : modifierKeysDown()) {
+            return {};
+        const std::set<KeyCode> downBefore = modifierKeysDown();
+        for (KeyCode code : downBefore)
             XTestFakeKeyEvent(display, code, False, CurrentTime);
-            held.released.push_back(code);
-        }
         XSync(display, False);
         processEvents();
-        // A key held on another input device cannot be let go through XTEST; pressing it
-        // again afterwards would leave it stuck down once the user lets go.
-        const std::vector<KeyCode> stillDown = modifierKeysDown();
-        held.released.erase(std::remove_if(held.released.begin(), held.released.end(),
-                                           [&](KeyCode code) {
-                                               return std::find(stillDown.begin(), stillDown.end(),
-                                                                code) != stillDown.end();
-                                           }),
-                            held.released.end());
-        return held;
+        const std::set<KeyCode> stillDown = modifierKeysDown();
+        std::vector<KeyCode> released;
+        std::set_difference(downBefore.begin(), downBefore.end(), stillDown.begin(),
+                            stillDown.end(), std::back_inserter(released));
+        return released;
     }
 
-    void restoreHeldModifiers(const HeldModifiers &held)
+    void restoreHeldModifiers(const std::vector<KeyCode> &released)
     {
-        for (KeyCode code : held.released)
+        for (KeyCode code : released)
             XTestFakeKeyEvent(display, code, True, CurrentTime);
     }
 
-    std::vector<KeyCode> modifierKeysDown()
+    std::set<KeyCode> modifierKeysDown()
     {
         char keys[32] = {};
         XQueryKeymap(display, keys);
-        std::vector<KeyCode> down;
+        std::set<KeyCode> down;
         for (KeyCode code : modifierKeys) {
             if (keys[code / 8] & (1 << (code % 8)))
-                down.push_back(code);
+                down.insert(code);
         }
         return down;
     }
