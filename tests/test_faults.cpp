@@ -29,7 +29,7 @@ private slots:
         PortAlias port(device->slavePath());
         MessageBoxCatcher catcher;
         Harness harness({port.path()});
-        device->hangUp();
+        port.unplug(*device);
         QTRY_VERIFY(!harness.connected());
         const double cpuBefore = cpuSecondsUsed();
         QTest::qWait(3000); // some three silent attempts on a port that is not there
@@ -56,7 +56,7 @@ private slots:
         Harness harness({port.path(), other.slavePath()});
         harness.window->setReopenInterval(20);
 
-        device->hangUp();
+        port.unplug(*device);
         QTRY_VERIFY(!harness.connected());
         harness.clickConnect(); // the device is still gone: the usual box
         QCOMPARE(catcher.seen.size(), 1);
@@ -67,7 +67,7 @@ private slots:
 
         harness.clickConnect();
         QVERIFY(harness.connected());
-        device->hangUp();
+        port.unplug(*device);
         QTRY_VERIFY(!harness.connected());
         harness.get<QComboBox>("comboBox_SerialPort")->setCurrentIndex(1);
         QVERIFY(harness.connected());
@@ -89,7 +89,7 @@ private slots:
         const int descriptorsAtStart = openDescriptors();
 
         for (int cycle = 0; cycle < 100; ++cycle) {
-            device->hangUp();
+            port.unplug(*device);
             QTRY_VERIFY2(!harness.connected(), qPrintable(QString::number(cycle)));
             device = std::make_unique<PseudoTerminal>();
             port.pointTo(device->slavePath());

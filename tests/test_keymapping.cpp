@@ -88,6 +88,7 @@ private slots:
     void withoutDisplayTypingWarnsOnceAndCarriesOn()
     {
         const QByteArray display = qgetenv("DISPLAY");
+        const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
         qunsetenv("DISPLAY");
         qunsetenv("WAYLAND_DISPLAY");
         const QByteArray warning = capturedStderr([] {
@@ -97,6 +98,8 @@ private slots:
         });
         if (!display.isEmpty())
             qputenv("DISPLAY", display);
+        if (!wayland.isEmpty())
+            qputenv("WAYLAND_DISPLAY", wayland);
         QCOMPARE(warning.count('\n'), 1);
         QVERIFY(warning.contains("cannot type"));
     }

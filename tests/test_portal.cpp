@@ -1,6 +1,7 @@
 // The RemoteDesktop portal path against a fake portal on a private session bus: the calls and
 // their order, the keysyms for each byte, and what happens when consent is refused or the
 // portal is missing.
+#include "childprocess.h"
 #include "harness.h"
 #include "keyinjector.h"
 #include "stderrcapture.h"
@@ -22,13 +23,12 @@ class FakePortal
 public:
     explicit FakePortal(const QStringList &arguments)
     {
-        process.start(QStringLiteral(FAKE_PORTAL), arguments);
+        startTiedToTest(process, QStringLiteral(FAKE_PORTAL), arguments);
         ready = nextLine(5000) == "ready";
     }
     ~FakePortal()
     {
-        process.terminate();
-        process.waitForFinished(3000);
+        stopChild(process);
     }
     FakePortal(const FakePortal &) = delete;
     FakePortal &operator=(const FakePortal &) = delete;
@@ -60,14 +60,22 @@ private:
 // A Wayland session whose compositor offers no virtual keyboard, so that the portal is next.
 struct WaylandSessionWithoutVirtualKeyboard
 {
-    WaylandSessionWithoutVirtualKeyboard()
+    WaylandSessionWithoutVirtualKeyboard() : savedRuntime(qgetenv("XDG_RUNTIME_DIR"))
     {
         qputenv("WAYLAND_DISPLAY", "wayland-none");
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     }
-    ~WaylandSessionWithoutVirtualKeyboard() { qunsetenv("WAYLAND_DISPLAY"); }
+    ~WaylandSessionWithoutVirtualKeyboard()
+    {
+        qunsetenv("WAYLAND_DISPLAY");
+        if (savedRuntime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    }
 
     QTemporaryDir runtime;
+    QByteArray savedRuntime;
 };
 
 } // namespace
@@ -80,7 +88,11 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"), "needs a session bus");
-        QStandardPaths::setTestModeEnabled(true); // the kept permission goes under ~/.qttest
+        // The kept permission goes under ~/.qttest, in a home of this run's own: the suite that
+        // starts the portal on demand runs beside this one.
+        QVERIFY(home.isValid());
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QStandardPaths::setTestModeEnabled(true);
     }
 
     void init() { QFile::remove(keptToken()); }
@@ -239,6 +251,8 @@ private slots:
     }
 
 private:
+    QTemporaryDir home;
+
     static QString keptToken()
     {
         return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +

@@ -232,7 +232,7 @@ private slots:
         MessageBoxCatcher catcher;
         Harness harness({port.path()});
         QVERIFY(harness.connected());
-        device.hangUp();
+        port.unplug(device);
         QTRY_VERIFY(!harness.connected());
 
         const double before = cpuSecondsUsed();

@@ -1,5 +1,6 @@
 // Typing into a real window on a real X server: the device's bytes go in through a
 // pseudo-terminal and come out as the text of a focused window in another process.
+#include "childprocess.h"
 #include "harness.h"
 #include "keyinjector.h"
 #include "receiverprocess.h"
@@ -276,8 +277,9 @@ private slots:
     void lostXServerIsReportedOnce()
     {
         QProcess server;
-        server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        startTiedToTest(server, QStringLiteral("Xvfb"),
+                        {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                         QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         QVERIFY(server.waitForReadyRead(10000));
         const QByteArray display = ":" + server.readLine().trimmed();
         const QByteArray ownDisplay = qgetenv("DISPLAY");

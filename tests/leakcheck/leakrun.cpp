@@ -25,7 +25,7 @@ private slots:
         harness.get<QPushButton>("pushButton_SendCommand")->click();
         QCOMPARE(device->receive(3, 10000), QByteArray("S\n\r"));
 
-        device->hangUp();
+        port.unplug(*device);
         QTRY_VERIFY_WITH_TIMEOUT(!harness.connected(), 10000);
         device = std::make_unique<PseudoTerminal>();
         port.pointTo(device->slavePath());

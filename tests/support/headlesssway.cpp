@@ -1,5 +1,7 @@
 #include "headlesssway.h"
 
+#include "childprocess.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -30,10 +32,9 @@ HeadlessSway::HeadlessSway()
     environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
     sway.setProcessEnvironment(environment);
     sway.setProcessChannelMode(QProcess::MergedChannels);
-    sway.start(QStringLiteral("setpriv"),
-               {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
-                QStringLiteral("--clear-groups"), QStringLiteral("sway"), QStringLiteral("-c"),
-                config.fileName()});
+    startTiedToTest(sway, QStringLiteral("sway"), {QStringLiteral("-c"), config.fileName()},
+                    {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                     QStringLiteral("--clear-groups")});
 
     QElapsedTimer clock;
     clock.start();
@@ -88,9 +89,7 @@ void HeadlessSway::kill()
 
 HeadlessSway::~HeadlessSway()
 {
-    sway.terminate();
-    if (!sway.waitForFinished(3000))
-        sway.kill();
+    stopChild(sway);
 }
 
 QProcessEnvironment HeadlessSway::clientEnvironment() const

@@ -91,3 +91,9 @@ void PortAlias::pointTo(const QString &target)
     QFile::remove(path());
     QFile::link(target, path());
 }
+
+void PortAlias::unplug(PseudoTerminal &device)
+{
+    QFile::remove(path());
+    device.hangUp();
+}

@@ -43,6 +43,9 @@ public:
     explicit PortAlias(const QString &target);
     QString path() const { return dir.filePath(QStringLiteral("ttyQuillonTest")); }
     void pointTo(const QString &target);
+    // Pulls the device out: the name leads nowhere until pointTo, never to the freed
+    // pseudo-terminal, whose number another program may be given at once.
+    void unplug(PseudoTerminal &device);
 
 private:
     QTemporaryDir dir;

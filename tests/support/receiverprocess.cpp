@@ -1,25 +1,25 @@
 #include "receiverprocess.h"
 
+#include "childprocess.h"
+
 ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
                                  const QStringList &arguments, bool asSwayUser)
 {
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QStringList credentials;
     if (asSwayUser)
-        process.start(QStringLiteral("setpriv"),
-                      QStringList{QStringLiteral("--reuid=nobody"),
+        credentials = QStringList{QStringLiteral("--reuid=nobody"),
                                   QStringLiteral("--regid=nogroup"),
-                                  QStringLiteral("--clear-groups"), QStringLiteral(X11_RECEIVER)} +
-                          arguments);
-    else
-        process.start(QStringLiteral(X11_RECEIVER), arguments);
+                                  QStringLiteral("--clear-groups")};
+    startTiedToTest(process, QStringLiteral(X11_RECEIVER), arguments, credentials);
 }
 
 ReceiverProcess::~ReceiverProcess()
 {
     process.closeWriteChannel();
     if (!process.waitForFinished(3000))
-        process.kill();
+        stopChild(process);
 }
 
 QString ReceiverProcess::text()
