@@ -1,8 +1,8 @@
 // The data log over a long run: a pseudo-terminal pushes 100 MiB of readings at full speed into
 // the program's window in log mode. Prints throughput, resident memory at start, when the log
 // reaches its line bound and at the end, and how long one processing takes at the bound.
-#include "portlist.h"
-#include "widget.h"
+#include "app/widget.h"
+#include "serial/portlist.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // Cuts the input into chunks as a serial port might deliver them and collects them the way the
 // program does: every byte ends up processed or still waiting, and nothing waits behind a
 // line end.
-#include "receivelogic.h"
+#include "receive/receivelogic.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The Fennick translation against a plain left-to-right reference: same result, never longer,
 // and no escape sequence left behind.
-#include "receivelogic.h"
+#include "receive/receivelogic.h"
 
 #include <cstdint>
 #include <cstdlib>

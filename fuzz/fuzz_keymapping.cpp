@@ -1,7 +1,7 @@
 // The byte-to-key mapping over a stream: every byte is accounted for, no control byte but Tab,
 // CR and LF gives a key, and CR LF gives one Return. The backend keeps one mapper for the whole
 // run, so a stream here stands for any sequence of processings.
-#include "keymapping.h"
+#include "typing/keymapping.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The data log's text: no NUL, every ASCII byte shown in order whatever surrounds it, valid UTF-8
 // shown exactly, and no byte lost to a replacement character.
-#include "receivelogic.h"
+#include "receive/receivelogic.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The main window as the user first sees it: controls, texts, lists, logo, About boxes, frame.
+#include "app/widget.h"
 #include "messageboxcatcher.h"
-#include "portlist.h"
-#include "widget.h"
+#include "serial/portlist.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,7 +148,8 @@ private slots:
         const QSet<QString> small{"label_dataLog", "pushButtonClear", "pushButton_SendCommand"};
         for (const FormChild &formChild : formChildren) {
             auto *child = window->findChild<QWidget *>(QLatin1String(formChild.name));
-            const int expected = small.contains(QLatin1String(formChild.name)) ? 9 : QFont().pointSize();
+            const int expected =
+                small.contains(QLatin1String(formChild.name)) ? 9 : QFont().pointSize();
             QCOMPARE(child->font().pointSize(), expected);
         }
     }

@@ -1,8 +1,8 @@
 // What each byte becomes: the one byte policy of every platform, and the records sent on Windows.
-#include "keyinjector.h"
-#include "keymapping.h"
 #include "stderrcapture.h"
-#include "winkeyrecords.h"
+#include "typing/keyinjector.h"
+#include "typing/keymapping.h"
+#include "typing/windows/winkeyrecords.h"
 
 #include <QTest>
 
@@ -91,11 +91,8 @@ private slots:
         const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
         qunsetenv("DISPLAY");
         qunsetenv("WAYLAND_DISPLAY");
-        const QByteArray warning = capturedStderr([] {
-            std::unique_ptr<KeyInjector> keys = createKeyInjector("xcb");
-            for (unsigned char byte : QByteArray("12.5\r"))
-                keys->typeByte(byte);
-        });
+        const QByteArray warning =
+            capturedStderr([] { createKeyInjector("xcb")->typeLine("12.5\r"); });
         if (!display.isEmpty())
             qputenv("DISPLAY", display);
         if (!wayland.isEmpty())

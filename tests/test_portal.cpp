@@ -3,8 +3,8 @@
 // portal is missing.
 #include "childprocess.h"
 #include "harness.h"
-#include "keyinjector.h"
 #include "stderrcapture.h"
+#include "typing/keyinjector.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -26,10 +26,7 @@ public:
         startTiedToTest(process, QStringLiteral(FAKE_PORTAL), arguments);
         ready = nextLine(5000) == "ready";
     }
-    ~FakePortal()
-    {
-        stopChild(process);
-    }
+    ~FakePortal() { stopChild(process); }
     FakePortal(const FakePortal &) = delete;
     FakePortal &operator=(const FakePortal &) = delete;
 
@@ -144,7 +141,7 @@ private slots:
         std::unique_ptr<KeyInjector> keys;
         const QByteArray choice = capturedStderr([&] {
             keys = createKeyInjector("wayland");
-            keys->beginLine(); // the first line waits for the answer
+            keys->prepare(); // the first line waits for the answer
         });
         QVERIFY2(choice.contains("declined"), choice.constData());
         QVERIFY(choice.contains("typing with XTest through XWayland"));
@@ -176,13 +173,13 @@ private slots:
         FakePortal portal({});
         QVERIFY(portal.ready);
         WaylandSessionWithoutVirtualKeyboard session;
-        capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
+        capturedStderr([] { createKeyInjector("wayland")->prepare(); });
         QVERIFY(portal.calls().contains("SelectDevices session types=1 persist_mode=2"));
         QFile kept(keptToken());
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("token-from-start"));
 
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->prepare(); });
         QCOMPARE(choice.count('\n'), 1);
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(portal.calls().contains(
@@ -229,7 +226,7 @@ private slots:
         const QByteArray choice = capturedStderr([&] {
             keys = createKeyInjector("wayland");
             QVERIFY(clock.elapsed() < 1000); // nothing waits for the user at start
-            keys->beginLine();
+            keys->prepare();
         });
         QVERIFY(clock.elapsed() < 15000);
         QVERIFY2(choice.contains("did not answer"), choice.constData());
@@ -244,7 +241,7 @@ private slots:
         QFile calls(QStringLiteral(ON_DEMAND_PORTAL_LOG));
         calls.remove();
         WaylandSessionWithoutVirtualKeyboard session;
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->beginLine(); });
+        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->prepare(); });
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(calls.open(QIODevice::ReadOnly));
         QVERIFY(calls.readAll().contains("Start session"));

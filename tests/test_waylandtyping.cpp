@@ -2,9 +2,9 @@
 // kind of session gets.
 #include "harness.h"
 #include "headlesssway.h"
-#include "keyinjector.h"
 #include "receiverprocess.h"
 #include "stderrcapture.h"
+#include "typing/keyinjector.h"
 
 #include <QComboBox>
 #include <QTest>

@@ -2,9 +2,9 @@
 // pseudo-terminal and come out as the text of a focused window in another process.
 #include "childprocess.h"
 #include "harness.h"
-#include "keyinjector.h"
 #include "receiverprocess.h"
 #include "stderrcapture.h"
+#include "typing/keyinjector.h"
 
 #include <QComboBox>
 #include <QProcess>

@@ -1,6 +1,7 @@
 #include "harness.h"
 
-#include "portlist.h"
+#include "serial/portlist.h"
+#include "watchedseriallink.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -11,6 +12,9 @@
 Harness::Harness(const QStringList &ports)
 {
     PortList::replaceForTests(ports);
+    wrapSerialLinksForTests([read = bytesRead](std::unique_ptr<SerialLink> link) {
+        return std::make_unique<WatchedSerialLink>(std::move(link), read);
+    });
     window = std::make_unique<Widget>();
     window->setKeyInjector(std::make_unique<RecordingKeyInjector>(keys));
 }
@@ -39,6 +43,17 @@ bool Harness::receivesFrom(PseudoTerminal &device, int timeoutMs)
     while (!arrived() && clock.elapsed() < timeoutMs)
         QTest::qWait(5);
     return arrived();
+}
+
+bool Harness::deliver(PseudoTerminal &device, const QByteArray &bytes, int timeoutMs)
+{
+    const qint64 due = *bytesRead + bytes.size();
+    device.send(bytes);
+    QElapsedTimer clock;
+    clock.start();
+    while (*bytesRead < due && clock.elapsed() < timeoutMs)
+        QTest::qWait(2);
+    return *bytesRead == due;
 }
 
 double cpuSecondsUsed()

@@ -1,9 +1,9 @@
 #ifndef QUILLON_TESTS_HARNESS_H
 #define QUILLON_TESTS_HARNESS_H
 
+#include "app/widget.h"
 #include "pseudoterminal.h"
 #include "recordingkeyinjector.h"
-#include "widget.h"
 
 #include <QCheckBox>
 #include <QStringList>
@@ -31,11 +31,16 @@ public:
     // Whether a line the device sends now arrives, typed or in the log, within the time.
     bool receivesFrom(PseudoTerminal &device, int timeoutMs = 1500);
 
+    // Sends the bytes from the device and waits until the program has read them all (and so
+    // has done with them whatever it does); false if it has not within the time.
+    bool deliver(PseudoTerminal &device, const QByteArray &bytes, int timeoutMs = 5000);
+
     std::shared_ptr<KeyRecord> keys = std::make_shared<KeyRecord>();
     std::unique_ptr<Widget> window;
 
 private:
     int linesSent = 0;
+    std::shared_ptr<qint64> bytesRead = std::make_shared<qint64>(0);
 };
 
 // CPU time this process has used so far, to catch busy loops.

@@ -7,23 +7,39 @@ class RecordingKeyBackend : public KeyBackend
 public:
     explicit RecordingKeyBackend(std::shared_ptr<KeyRecord> record) : record(std::move(record)) {}
 
-    void pressAndRelease(const KeyStroke &stroke) override { record->strokes.append(stroke); }
+    void pressAndRelease(const KeyStroke &stroke) override
+    {
+        record->strokes.append(stroke);
+        record->pacing.append('k');
+    }
 
 private:
     std::shared_ptr<KeyRecord> record;
+};
+
+class RecordingClock : public KeyClock
+{
+public:
+    explicit RecordingClock(std::shared_ptr<KeyRecord> record) : record(std::move(record)) {}
+
+    TimePoint now() override { return time; }
+    void waitUntil(TimePoint due) override
+    {
+        record->pacing.append(due - time == KeyInjector::keyInterval ? '.' : '?');
+        time = due;
+    }
+
+private:
+    std::shared_ptr<KeyRecord> record;
+    TimePoint time;
 };
 
 } // namespace
 
 bool KeyRecord::pacedOnePausePerKey() const
 {
-    if (pausesAfterCount.size() != typed.size())
-        return false;
-    for (int i = 0; i < pausesAfterCount.size(); ++i) {
-        if (pausesAfterCount[i] != i + 1)
-            return false;
-    }
-    return true;
+    return !pacing.contains('?') && !pacing.contains("kk") && pauses() == typed.size() &&
+           (pacing.isEmpty() || pacing.endsWith('.'));
 }
 
 QString KeyRecord::strokesAsText() const
@@ -44,21 +60,18 @@ void KeyRecord::clear()
 {
     typed.clear();
     strokes.clear();
-    pausesAfterCount.clear();
+    pacing.clear();
 }
 
 RecordingKeyInjector::RecordingKeyInjector(std::shared_ptr<KeyRecord> record)
-    : KeyInjector(std::make_unique<RecordingKeyBackend>(record)), record(std::move(record))
+    : KeyInjector(std::make_unique<RecordingKeyBackend>(record),
+                  std::make_unique<RecordingClock>(record)),
+      record(std::move(record))
 {
 }
 
-void RecordingKeyInjector::typeByte(unsigned char byte)
+void RecordingKeyInjector::typeLine(std::string_view bytes)
 {
-    record->typed.append(static_cast<char>(byte));
-    KeyInjector::typeByte(byte);
-}
-
-void RecordingKeyInjector::pauseAfterKey()
-{
-    record->pausesAfterCount.append(record->typed.size());
+    record->typed.append(bytes.data(), static_cast<int>(bytes.size()));
+    KeyInjector::typeLine(bytes);
 }

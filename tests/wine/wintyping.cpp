@@ -3,7 +3,7 @@
 // bytes leave the user's text, selection and clipboard alone, and that no key stays held down.
 // Built for 32-bit and 64-bit Windows; the 64-bit build runs under wine. The exit status is the
 // verdict.
-#include "keyinjector.h"
+#include "typing/keyinjector.h"
 
 #include <windows.h>
 
@@ -54,14 +54,23 @@ HWND createFocusedEdit(const wchar_t *text)
     return edit;
 }
 
-void typeThrough(KeyInjector &keys, const std::string &bytes)
+// The pipeline's pauses keep this thread's messages flowing: the keyboard hook and the EDIT
+// control are served by it.
+class PumpingClock : public KeyClock
 {
-    for (unsigned char byte : bytes) {
-        keys.typeByte(byte);
-        pumpMessagesFor(static_cast<DWORD>(KeyInjector::keyInterval.count()));
+public:
+    void waitUntil(TimePoint due) override
+    {
+        while (now() < due) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            Sleep(1);
+        }
     }
-    pumpMessagesFor(200);
-}
+};
 
 std::wstring textOf(HWND edit)
 {
@@ -119,7 +128,7 @@ bool typesTheLineExactly(KeyInjector &keys)
 {
     HWND edit = createFocusedEdit(L"");
     hookedPresses.clear();
-    typeThrough(keys, "12.5\t\xe9\r\nAZ:{\nx");
+    keys.typeLine("12.5\t\xe9\r\nAZ:{\nx");
     const std::wstring expected = L"12.5\t\u00e9\r\nAZ:{\r\nx";
     const std::wstring typed = textOf(edit);
     if (typed != expected) {
@@ -163,7 +172,7 @@ bool controlBytesLeaveTheDocumentAlone(KeyInjector &keys)
             bytes += static_cast<char>(value);
     }
     hookedPresses.clear();
-    typeThrough(keys, bytes);
+    keys.typeLine(bytes);
 
     DWORD selectionStart = 0, selectionEnd = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&selectionStart),
@@ -191,9 +200,9 @@ int main()
     if (!check(hook != nullptr, "the low-level keyboard hook is installed"))
         return 2;
 
-    std::unique_ptr<KeyInjector> keys = createKeyInjector("windows");
-    bool passed = typesTheLineExactly(*keys);
-    passed &= controlBytesLeaveTheDocumentAlone(*keys);
+    KeyInjector keys(createKeyBackend("windows"), std::make_unique<PumpingClock>());
+    bool passed = typesTheLineExactly(keys);
+    passed &= controlBytesLeaveTheDocumentAlone(keys);
     for (int key : {VK_RETURN, VK_TAB, VK_PACKET}) {
         if (keyHeld(key))
             passed = check(false, "a typed key is still held down");

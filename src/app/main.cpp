@@ -1,0 +1,13 @@
+#include "app/widget.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
+    Widget window;
+    window.prepareKeyInjector();
+    window.showAsFixedSizeDialog();
+    return app.exec();
+}

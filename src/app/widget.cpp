@@ -1,0 +1,81 @@
+#include "app/widget.h"
+
+#include "app/widgetform.h"
+#include "serial/portlist.h"
+#include "typing/keyinjector.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace {
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size));
+    return icon;
+}
+
+} // namespace
+
+Widget::Widget(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<WidgetForm>()), serialPort(nullptr), directMode(true),
+      reopenTimer(new QTimer(this))
+{
+    reopenTimer->setInterval(defaultReopenInterval);
+    connect(reopenTimer, &QTimer::timeout, this, &Widget::tryReopeningLostPort);
+    ui->setupUi(this);
+    setWindowIcon(applicationIcon());
+
+    // Adding the first port makes it current, which opens it through the selection handler.
+    for (const QString &name : PortList::available())
+        ui->comboBox_SerialPort->addItem(name);
+
+    ui->pushButton_SendCommand->setEnabled(false);
+    ui->checkBox_ToKeyboard->setChecked(true);
+    ui->lineEdit_SendCommand->setEnabled(false);
+}
+
+Widget::~Widget()
+{
+    serialPort.reset();
+    ui.reset();
+}
+
+void Widget::showAsFixedSizeDialog()
+{
+    setWindowFlags(Qt::MSWindowsFixedSizeDialogHint);
+    // The flag fixes the size on Windows only; elsewhere the size is fixed explicitly.
+    setFixedSize(size());
+    show();
+}
+
+void Widget::prepareKeyInjector()
+{
+    keyInjector();
+}
+
+void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
+{
+    injector = std::move(replacement);
+}
+
+KeyInjector &Widget::keyInjector()
+{
+    if (!injector)
+        injector = createKeyInjector(QGuiApplication::platformName().toStdString());
+    return *injector;
+}
+
+void Widget::on_toolButton_clicked()
+{
+    QMessageBox::information(this, tr("About"), tr("V1.11 \nDeveloped by Brenvik"));
+}
+
+void Widget::on_toolButton_Qt_clicked()
+{
+    QMessageBox::aboutQt(this, tr("About Qt"));
+}

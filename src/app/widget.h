@@ -1,0 +1,84 @@
+#ifndef QUILLON_APP_WIDGET_H
+#define QUILLON_APP_WIDGET_H
+
+#include "receive/lineassembler.h"
+#include "serial/seriallink.h"
+#include "serial/serialsettings.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class KeyInjector;
+class QTimer;
+struct WidgetForm;
+
+// The main window: owns the form, the serial link, its settings and the received data.
+class Widget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    // Shows the window with the thin frame of a fixed-size dialog; its size cannot be changed.
+    void showAsFixedSizeDialog();
+
+    // Chooses the platform's way of typing now rather than at the first line, so that the choice
+    // is reported at start.
+    void prepareKeyInjector();
+
+    // The data log keeps the newest this many lines, and at most an eighth more, so that a long
+    // run cannot use up the memory; older ones are dropped as new ones arrive.
+    static constexpr int defaultLogLineLimit = 20000;
+    void setLogLineLimit(int lines);
+
+    // A device lost while connected is looked for again this often, until it is back or the
+    // user does anything with the connection.
+    static constexpr int defaultReopenInterval = 1000; // ms
+    void setReopenInterval(int milliseconds);
+
+    // Replaces the platform's key injector; until then it is created on first use.
+    void setKeyInjector(std::unique_ptr<KeyInjector> injector);
+
+private slots:
+    void readMyCom();
+    void readMyComAsKeyboard();
+    void on_pushButtonClear_clicked();
+    void on_pushButton_SendCommand_clicked();
+    void on_lineEdit_SendCommand_returnPressed();
+    void on_comboBox_Baud_currentIndexChanged(const QString &arg1);
+    void on_checkBox_Connect_clicked(bool checked);
+    void on_comboBox_BitParity_currentIndexChanged(const QString &arg1);
+    void on_comboBox_StopBit_currentIndexChanged(const QString &arg1);
+    void on_comboBox_HdShake_currentIndexChanged(const QString &arg1);
+    void on_comboBox_SerialPort_currentIndexChanged(int index);
+    void on_checkBox_ToKeyboard_clicked();
+    void on_toolButton_clicked();
+    void on_toolButton_Qt_clicked();
+    void on_comboBox_ExportMode_currentIndexChanged(const QString &arg1);
+
+private:
+    void openPort();
+    void setSendEnabled(bool on);
+    void deviceLost();
+    void dropUnfinishedLine();
+    void tryReopeningLostPort();
+    void stopReopening();
+    void sendCommandLine();
+    void appendToLog(const QString &text);
+    void dropOldestLogLines();
+    KeyInjector &keyInjector();
+
+    std::unique_ptr<WidgetForm> ui;
+    std::unique_ptr<SerialLink> serialPort;
+    SerialSettings serialSettings;
+    LineAssembler receivedLines;
+    bool directMode;
+    std::unique_ptr<KeyInjector> injector;
+    QTimer *reopenTimer;
+    int logLineLimit = defaultLogLineLimit;
+};
+
+#endif

@@ -1,0 +1,79 @@
+#include "app/widget.h"
+
+#include "app/widgetform.h"
+#include "typing/keyinjector.h"
+
+#include <QScrollBar>
+#include <QTextBrowser>
+
+void Widget::readMyCom()
+{
+    if (!serialPort || !serialPort->isOpen())
+        return;
+    if (serialPort->bytesAvailable() <= 0)
+        return;
+    if (!receivedLines.append(serialPort->readAll()))
+        return;
+
+    if (ui->checkBox_ToKeyboard->isChecked())
+        readMyComAsKeyboard();
+    else
+        appendToLog(receivedLines.takeForLog());
+}
+
+// New text always goes at the end, whatever the user has clicked or selected in the log, and the
+// view follows it only while the user has not scrolled away from the end.
+void Widget::appendToLog(const QString &text)
+{
+    QTextBrowser *log = ui->textBrowser_dataLog;
+    QScrollBar *scroll = log->verticalScrollBar();
+    const bool followingTheEnd = scroll->value() == scroll->maximum();
+    const int scrolledTo = scroll->value();
+    QTextCursor userCursor = log->textCursor();
+    // A selection that reaches the end would otherwise grow over the new text.
+    userCursor.setKeepPositionOnInsert(true);
+
+    QTextCursor end(log->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text);
+    dropOldestLogLines();
+
+    if (userCursor.hasSelection())
+        log->setTextCursor(userCursor);
+    scroll->setSliderPosition(followingTheEnd ? 1000000000 : scrolledTo);
+}
+
+void Widget::setLogLineLimit(int lines)
+{
+    logLineLimit = lines;
+    dropOldestLogLines();
+}
+
+// Lines are dropped an eighth of the limit at a time: each removal at the top lays the whole log
+// out again, which for every single line would cost more than a fast device leaves time for.
+void Widget::dropOldestLogLines()
+{
+    QTextDocument *document = ui->textBrowser_dataLog->document();
+    const int excess = document->blockCount() - logLineLimit;
+    if (excess <= 0 || excess <= logLineLimit / 8)
+        return;
+    QTextCursor oldest(document);
+    oldest.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, excess);
+    oldest.removeSelectedText();
+}
+
+void Widget::readMyComAsKeyboard()
+{
+    const QByteArray line = receivedLines.takeForTyping(directMode);
+    keyInjector().typeLine({line.constData(), static_cast<size_t>(line.size())});
+}
+
+void Widget::on_pushButtonClear_clicked()
+{
+    ui->textBrowser_dataLog->clear();
+}
+
+void Widget::on_comboBox_ExportMode_currentIndexChanged(const QString &arg1)
+{
+    directMode = arg1 == QLatin1String("Fennick");
+}

@@ -1,0 +1,28 @@
+#ifndef QUILLON_RECEIVE_RECEIVELOGIC_H
+#define QUILLON_RECEIVE_RECEIVELOGIC_H
+
+#include <QByteArray>
+#include <QString>
+
+namespace ReceiveLogic {
+
+// Whether the buffer holds a line end or one of the device's end markers, so is due processing.
+bool containsEndMarker(const QByteArray &buffer);
+
+// Turns the device's escape sequences for Enter and Tab into CR LF and Tab.
+void translateFennickEscapes(QByteArray &buffer);
+
+// How many bytes at the end of the buffer begin an escape sequence for Enter or Tab that is not
+// complete yet (an escape, or an escape and the start of "enter." or "TAB.").
+int unfinishedEscapeLength(const QByteArray &buffer);
+
+// How many bytes at the end of the buffer begin a UTF-8 sequence that is not complete yet.
+int unfinishedUtf8Length(const QByteArray &buffer);
+
+// The buffer as the data log shows it: valid UTF-8 as such, every other byte as its Latin-1
+// character (scales send "µ" and "°" that way), and NUL bytes dropped rather than ending the text.
+QString logText(const QByteArray &buffer);
+
+} // namespace ReceiveLogic
+
+#endif

@@ -1,0 +1,74 @@
+// The serial link on QtSerialPort.
+#include "serial/seriallink.h"
+
+#include <QSerialPort>
+
+namespace {
+
+static_assert(int(SerialSettings::DataBits::Data7) == QSerialPort::Data7 &&
+              int(SerialSettings::DataBits::Data8) == QSerialPort::Data8);
+static_assert(int(SerialSettings::Parity::NoParity) == QSerialPort::NoParity &&
+              int(SerialSettings::Parity::EvenParity) == QSerialPort::EvenParity &&
+              int(SerialSettings::Parity::OddParity) == QSerialPort::OddParity &&
+              int(SerialSettings::Parity::SpaceParity) == QSerialPort::SpaceParity &&
+              int(SerialSettings::Parity::MarkParity) == QSerialPort::MarkParity);
+static_assert(int(SerialSettings::StopBits::OneStop) == QSerialPort::OneStop &&
+              int(SerialSettings::StopBits::TwoStop) == QSerialPort::TwoStop);
+static_assert(int(SerialSettings::FlowControl::NoFlowControl) == QSerialPort::NoFlowControl &&
+              int(SerialSettings::FlowControl::HardwareControl) == QSerialPort::HardwareControl &&
+              int(SerialSettings::FlowControl::SoftwareControl) == QSerialPort::SoftwareControl);
+
+bool meansPortIsGone(QSerialPort::SerialPortError error)
+{
+    // A hang-up or an unplugged adapter arrives as ReadError (repeated while the port stays open)
+    // or ResourceError; any other error, such as a refused setting, leaves the port usable.
+    return error == QSerialPort::ReadError || error == QSerialPort::ResourceError;
+}
+
+class QtSerialLink : public SerialLink
+{
+public:
+    explicit QtSerialLink(const QString &portName) : port(portName)
+    {
+        connect(&port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
+        // Queued, because closing a port from inside its own error signal pulls its notifier
+        // away under it.
+        connect(
+            &port, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) {
+                if (!meansPortIsGone(error) || !port.isOpen())
+                    return;
+                port.close();
+                emit deviceLost();
+            },
+            Qt::QueuedConnection);
+    }
+
+    bool open(const SerialSettings &settings) override
+    {
+        if (!port.open(QIODevice::ReadWrite))
+            return false;
+        port.setBaudRate(settings.baudRate, QSerialPort::AllDirections);
+        port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
+        port.setFlowControl(static_cast<QSerialPort::FlowControl>(settings.flowControl));
+        port.setParity(static_cast<QSerialPort::Parity>(settings.parity));
+        port.setStopBits(static_cast<QSerialPort::StopBits>(settings.stopBits));
+        return true;
+    }
+
+    void close() override { port.close(); }
+    bool isOpen() const override { return port.isOpen(); }
+    qint64 bytesAvailable() const override { return port.bytesAvailable(); }
+    QByteArray readAll() override { return port.readAll(); }
+    qint64 write(const QByteArray &bytes) override { return port.write(bytes); }
+
+private:
+    QSerialPort port;
+};
+
+} // namespace
+
+std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName)
+{
+    return std::make_unique<QtSerialLink>(portName);
+}

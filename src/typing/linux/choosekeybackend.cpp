@@ -1,0 +1,57 @@
+// Which way to type on Linux, decided once: on a Wayland session the compositor's own virtual
+// keyboard reaches every application, XTest only those running on XWayland.
+#include "typing/linux/linuxkeybackends.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> injector, const char *choice,
+                                     const std::string &reason)
+{
+    std::fprintf(stderr, "quillon: typing with %s (%s)\n", choice, reason.c_str());
+    return injector;
+}
+
+// What remains when no Wayland way of typing works: XTest, which reaches X11 applications only.
+std::unique_ptr<KeyBackend> fallBackToXWayland(const std::string &whyNotWayland,
+                                               const std::string &toldTheUser)
+{
+    notifyDesktop("Quillon cannot type into Wayland applications",
+                  toldTheUser + ". Only X11 applications receive typed data; the data log works "
+                                "as usual.");
+    std::string whyNotX11;
+    if (auto xtest = createX11KeyBackend(whyNotX11))
+        return announce(std::move(xtest), "XTest through XWayland",
+                        "reaches X11 applications only: " + whyNotWayland);
+    return createUnavailableKeyBackend(whyNotWayland + "; " + whyNotX11);
+}
+
+} // namespace
+
+std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
+{
+    std::string whyNotX11;
+    const bool waylandSession = std::getenv("WAYLAND_DISPLAY") || guiPlatform == "wayland";
+    if (!waylandSession) {
+        if (auto xtest = createX11KeyBackend(whyNotX11))
+            return announce(std::move(xtest), "XTest", "X11 session");
+        return createUnavailableKeyBackend(whyNotX11);
+    }
+
+    std::string whyNotWlroots;
+    if (auto wlroots = createWlrootsKeyBackend(whyNotWlroots))
+        return announce(std::move(wlroots), "the Wayland virtual keyboard",
+                        "the compositor offers zwp_virtual_keyboard_manager_v1");
+    // The portal asks the user, which takes as long as the user takes: the backend is used at
+    // once, and falls back to XWayland itself if the answer is no.
+    const auto fallBack = [whyNotWlroots](const std::string &whyNotPortal) {
+        return fallBackToXWayland(whyNotWlroots + "; " + whyNotPortal, whyNotPortal);
+    };
+    std::string whyNotPortal;
+    if (auto portal = createPortalKeyBackend(whyNotPortal, fallBack))
+        return announce(std::move(portal), "the remote desktop portal",
+                        "the user is asked for keyboard control");
+    return fallBack(whyNotPortal);
+}

@@ -1,0 +1,28 @@
+// What the user must know without a box in the way of typing.
+#include "typing/linux/linuxkeybackends.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <cstdio>
+
+void notifyDesktop(const std::string &summary, const std::string &body)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    message.setArguments({QStringLiteral("Quillon"), 0u, QStringLiteral("quillon"),
+                          QString::fromStdString(summary), QString::fromStdString(body),
+                          QStringList(), QVariantMap(), -1});
+    QDBusConnection::sessionBus().call(message, QDBus::Block, 2000);
+}
+
+void reportTypingStopped(const std::string &why)
+{
+    std::fprintf(stderr, "quillon: %s; received data is no longer typed, log mode works as usual\n",
+                 why.c_str());
+    notifyDesktop("Quillon can no longer type", why + ". The data log works as usual.");
+}

@@ -1,0 +1,23 @@
+#ifndef QUILLON_TYPING_LINUX_LINUXKEYBACKENDS_H
+#define QUILLON_TYPING_LINUX_LINUXKEYBACKENDS_H
+
+#include "typing/keybackend.h"
+
+#include <functional>
+
+// The Linux backends, each null where it cannot work here, with the reason in `whyNot`.
+std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot);
+std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
+// Asks the user's consent through the RemoteDesktop portal without waiting for the answer; keys
+// wait for it only if they come first. If the answer is no, or none comes in time, the backend
+// types through what `fallBack` makes of the reason from then on.
+using FallBack = std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot)>;
+std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack);
+
+// A desktop notification, for what the user must know without a box in the way of typing.
+void notifyDesktop(const std::string &summary, const std::string &body);
+
+// Says once, on stderr and in a notification, that the way of typing in use stopped working.
+void reportTypingStopped(const std::string &why);
+
+#endif

@@ -1,0 +1,97 @@
+// Typing through the desktop's RemoteDesktop portal (GNOME, KDE): the user consents once (and,
+// where the portal can keep the permission, only the first time), and the compositor types
+// keysyms, whatever the layout. The program does not wait for the answer to start.
+#include "typing/keysyms.h"
+#include "typing/linux/linuxkeybackends.h"
+#include "typing/portal/portalsession.h"
+
+#include <QThread>
+
+#include <future>
+
+namespace {
+
+class PortalKeyBackend : public KeyBackend
+{
+public:
+    explicit PortalKeyBackend(FallBack fallBack) : fallBack(std::move(fallBack))
+    {
+        answer = outcome.get_future();
+        // The answer is taken up on this (the GUI) thread as soon as it comes, so that a refusal
+        // is said, and the fallback ready, before any line arrives.
+        portal = createPortalSession(outcome, [this] {
+            QMetaObject::invokeMethod(
+                &guiThread, [this] { takeAnswer(); }, Qt::QueuedConnection);
+        });
+        portal->moveToThread(&thread);
+        QObject::connect(&thread, &QThread::finished, portal, &QObject::deleteLater);
+        thread.start();
+        QMetaObject::invokeMethod(portal, "begin", Qt::QueuedConnection);
+    }
+
+    ~PortalKeyBackend() override
+    {
+        thread.quit();
+        thread.wait();
+    }
+
+    PortalKeyBackend(const PortalKeyBackend &) = delete;
+    PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
+
+    void prepareLine() override
+    {
+        takeAnswer();
+        if (instead)
+            instead->prepareLine();
+    }
+
+    void pressAndRelease(const KeyStroke &stroke) override
+    {
+        takeAnswer();
+        if (instead) {
+            instead->pressAndRelease(stroke);
+            return;
+        }
+        if (lost)
+            return;
+        const int keysym = static_cast<int>(keysymFor(stroke));
+        bool typed = false;
+        QMetaObject::invokeMethod(portal, "typeKeysym", Qt::BlockingQueuedConnection,
+                                  Q_RETURN_ARG(bool, typed), Q_ARG(int, keysym));
+        lost = !typed;
+    }
+
+private:
+    // Waits for the user's answer if it has not come yet; the conversation ends itself when the
+    // portal does not answer in time.
+    void takeAnswer()
+    {
+        if (answered)
+            return;
+        answered = true;
+        const QString refused = answer.get();
+        if (!refused.isEmpty())
+            instead = fallBack(refused.toStdString());
+    }
+
+    FallBack fallBack;
+    std::promise<QString> outcome;
+    std::future<QString> answer;
+    QObject guiThread; // context of the answer's delivery; lives and dies with this backend
+    QThread thread;
+    QObject *portal; // owned by the thread: deleted when it finishes
+    bool answered = false;
+    bool lost = false;
+    std::unique_ptr<KeyBackend> instead;
+};
+
+} // namespace
+
+std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack)
+{
+    if (!portalReachable()) {
+        whyNot = "no desktop portal on the session bus";
+        return nullptr;
+    }
+    return std::make_unique<PortalKeyBackend>(std::move(fallBack));
+}

@@ -1,0 +1,67 @@
+// Typing through the Windows input service.
+#include "typing/keybackend.h"
+#include "typing/windows/winkeyrecords.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
+              "SendInput takes 28-byte records on 32-bit Windows");
+
+namespace {
+
+INPUT inputFrom(const WinKeyRecord &record)
+{
+    INPUT input = {};
+    input.type = record.type;
+    input.ki.wVk = record.wVk;
+    input.ki.wScan = record.wScan;
+    input.ki.dwFlags = record.dwFlags;
+    input.ki.time = record.time;
+    input.ki.dwExtraInfo = record.dwExtraInfo;
+    return input;
+}
+
+class WindowsKeyBackend : public KeyBackend
+{
+public:
+    // The default timer resolution (15.6 ms) would make the 40 ms pauses uneven.
+    WindowsKeyBackend() { timeBeginPeriod(1); }
+    ~WindowsKeyBackend() override { timeEndPeriod(1); }
+    WindowsKeyBackend(const WindowsKeyBackend &) = delete;
+    WindowsKeyBackend &operator=(const WindowsKeyBackend &) = delete;
+
+    // The press and the release each go in a call of their own.
+    void pressAndRelease(const KeyStroke &stroke) override
+    {
+        for (const WinKeyRecord &record : winKeyRecordsFor(stroke)) {
+            INPUT input = inputFrom(record);
+            if (SendInput(1, &input, sizeof(INPUT)) != 1)
+                reportBlockedOnce();
+        }
+    }
+
+private:
+    // Windows refuses input into a program running with higher rights (UIPI) without a word but
+    // this result; the user should learn why nothing arrives.
+    void reportBlockedOnce()
+    {
+        if (reported)
+            return;
+        reported = true;
+        std::fprintf(stderr,
+                     "quillon: Windows refused a key (error %lu); the focused program may run "
+                     "with higher rights than Quillon\n",
+                     GetLastError());
+    }
+
+    bool reported = false;
+};
+
+} // namespace
+
+std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)
+{
+    return std::make_unique<WindowsKeyBackend>();
+}

@@ -1,0 +1,231 @@
+// Typing through the X server's XTEST extension, with the keys of the layout in force.
+#include "typing/keysyms.h"
+#include "typing/linux/linuxkeybackends.h"
+
+// Qt before Xlib, whose macros (Bool, None, ...) clash with Qt's names.
+#include <QSocketNotifier>
+
+#include "typing/x11/x11errortrap.h"
+#include "typing/x11/x11heldmodifiers.h"
+#include "typing/x11/x11layout.h"
+#include "typing/x11/x11sparekeys.h"
+
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+// Types through the keys of the layout in force (the group the user has switched to), and binds
+// characters the layout lacks to spare keys.
+class X11KeyBackend : public KeyBackend
+{
+public:
+    explicit X11KeyBackend(Display *display)
+        : display(display), layout(display), spares(display, layout), heldModifiers(display)
+    {
+        X11ErrorTrap::trap(display);
+        XSetIOErrorExitHandler(display, connectionLost, this);
+        watchState();
+        loadKeymap();
+        // Events are read as they come, so that none pile up while the program idles or logs.
+        events =
+            std::make_unique<QSocketNotifier>(ConnectionNumber(display), QSocketNotifier::Read);
+        QObject::connect(events.get(), &QSocketNotifier::activated, [this] { processEvents(); });
+    }
+
+    ~X11KeyBackend() override
+    {
+        events.reset();
+        if (lost) {
+            X11ErrorTrap::release(display);
+            return; // the connection is gone; Xlib must not be asked to close it
+        }
+        spares.unbindAll();
+        XSync(display, False);
+        X11ErrorTrap::release(display);
+        XCloseDisplay(display);
+    }
+
+    X11KeyBackend(const X11KeyBackend &) = delete;
+    X11KeyBackend &operator=(const X11KeyBackend &) = delete;
+
+    void pressAndRelease(const KeyStroke &stroke) override
+    {
+        processEvents();
+        if (lost)
+            return;
+        std::vector<KeyCode> released;
+        if (state.baseModifiers & X11HeldModifiers::mask) {
+            released = heldModifiers.release();
+            processEvents();
+        }
+        const KeyLocation location =
+            keyFor(keysymFor(stroke), stroke.key == KeyStroke::Key::Character);
+        if (location.code != 0)
+            pressAndReleaseAt(location);
+        heldModifiers.restore(released);
+        // The round trip makes sure the server has taken the key before the pause is counted.
+        XSync(display, False);
+        processEvents();
+    }
+
+private:
+    // A Shift that the user holds and that could not be let go decides the level, and some
+    // applications forget it whenever the keymap changes; a character then goes through a spare
+    // key that carries it on every level.
+    KeyLocation keyFor(KeySym keysym, bool isCharacter)
+    {
+        const bool shiftInPlay = isCharacter && (state.baseModifiers & ShiftMask);
+        const KeyLocation location = layout.locate(keysym, state.group);
+        if (location.code != 0 && !(shiftInPlay && !spares.owns(location.code)))
+            return location;
+        if (spares.empty()) {
+            warnOnce("the keyboard map has no spare key; characters it lacks are not typed");
+            return {};
+        }
+        const KeyCode spare = spares.bind(keysym);
+        if (spare == 0) {
+            reportUnbindable(keysym);
+            return {};
+        }
+        loadKeymap();
+        return {spare, false};
+    }
+
+    void pressAndReleaseAt(const KeyLocation &location)
+    {
+        // Caps Lock is released for the key alone, so that the user's lock state survives.
+        const bool capsLocked = state.lockedModifiers & LockMask;
+        if (capsLocked)
+            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
+        const bool addShift = location.shifted && !(state.baseModifiers & ShiftMask);
+        if (addShift)
+            XTestFakeKeyEvent(display, layout.shiftKey(), True, CurrentTime);
+        XTestFakeKeyEvent(display, location.code, True, CurrentTime);
+        XTestFakeKeyEvent(display, location.code, False, CurrentTime);
+        if (addShift)
+            XTestFakeKeyEvent(display, layout.shiftKey(), False, CurrentTime);
+        if (capsLocked)
+            XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
+        if (spares.owns(location.code))
+            spares.used(location.code);
+    }
+
+    struct State
+    {
+        unsigned baseModifiers = 0;
+        unsigned lockedModifiers = 0;
+        int group = 0;
+    };
+
+    // The modifiers and the group follow the server's state notifications rather than a query
+    // per key, so that no extra round trip delays a key press.
+    void watchState()
+    {
+        int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+        if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
+            return;
+        hasXkb = true;
+        const unsigned long details = XkbModifierBaseMask | XkbModifierLockMask | XkbGroupStateMask;
+        XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, details, details);
+        XkbStateRec current = {};
+        if (XkbGetState(display, XkbUseCoreKbd, &current) == Success)
+            state = {current.base_mods, current.locked_mods, current.group};
+    }
+
+    void processEvents()
+    {
+        if (lost)
+            return;
+        bool keymapChanged = false;
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MappingNotify) {
+                keymapChanged = true;
+            } else if (hasXkb && event.type == xkbEventBase) {
+                const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
+                if (xkb.any.xkb_type == XkbStateNotify)
+                    state = {xkb.state.base_mods, xkb.state.locked_mods, xkb.state.group};
+            }
+        }
+        if (keymapChanged)
+            loadKeymap();
+    }
+
+    void loadKeymap()
+    {
+        if (!layout.load()) {
+            warnOnce("the keyboard map cannot be read; keys are typed by the last one read");
+            return;
+        }
+        heldModifiers.load();
+        spares.findAmong(layout);
+    }
+
+    void reportUnbindable(KeySym keysym)
+    {
+        if (!unbindable.insert(keysym).second)
+            return;
+        std::fprintf(stderr,
+                     "quillon: the X server refused a key for the character U+%04lX; it "
+                     "is not typed\n",
+                     static_cast<unsigned long>(keysym));
+    }
+
+    void warnOnce(const char *message)
+    {
+        if (warned)
+            return;
+        warned = true;
+        std::fprintf(stderr, "quillon: %s\n", message);
+    }
+
+    static void connectionLost(Display *, void *data)
+    {
+        auto *self = static_cast<X11KeyBackend *>(data);
+        self->lost = true;
+        if (self->events)
+            self->events->setEnabled(false);
+        std::fprintf(stderr, "quillon: the connection to the X server is lost; received data is "
+                             "no longer typed, log mode works as usual\n");
+    }
+
+    Display *display;
+    X11Layout layout;
+    X11SpareKeys spares;
+    X11HeldModifiers heldModifiers;
+    bool lost = false;
+    std::unique_ptr<QSocketNotifier> events;
+    bool hasXkb = false;
+    int xkbEventBase = 0;
+    State state;
+    std::set<KeySym> unbindable;
+    bool warned = false;
+};
+
+} // namespace
+
+std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot)
+{
+    if (!std::getenv("DISPLAY")) {
+        whyNot = "no X display (DISPLAY is not set)";
+        return nullptr;
+    }
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        whyNot = "the X display cannot be opened";
+        return nullptr;
+    }
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        XCloseDisplay(display);
+        whyNot = "the X server offers no XTEST extension";
+        return nullptr;
+    }
+    return std::make_unique<X11KeyBackend>(display);
+}
