@@ -3,9 +3,9 @@
 void startTiedToTest(QProcess &process, const QString &program, const QStringList &arguments,
                      const QStringList &setprivOptions)
 {
-    process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--pdeathsig"),
-                                                         QStringLiteral("KILL")} +
-                                                 setprivOptions + QStringList{program} + arguments);
+    process.start(QStringLiteral("setpriv"),
+                  QStringList{QStringLiteral("--pdeathsig"), QStringLiteral("KILL")} +
+                      setprivOptions + QStringList{program} + arguments);
 }
 
 void stopChild(QProcess &process)

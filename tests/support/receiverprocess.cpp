@@ -9,9 +9,9 @@ ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QStringList credentials;
     if (asSwayUser)
-        credentials = QStringList{QStringLiteral("--reuid=nobody"),
-                                  QStringLiteral("--regid=nogroup"),
-                                  QStringLiteral("--clear-groups")};
+        credentials =
+            QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                        QStringLiteral("--clear-groups")};
     startTiedToTest(process, QStringLiteral(X11_RECEIVER), arguments, credentials);
 }
 
