@@ -1,7 +1,5 @@
 #include "serial/portlist.h"
 
-#include <QSerialPortInfo>
-
 #include <optional>
 
 namespace {
@@ -18,12 +16,7 @@ namespace PortList {
 
 QStringList available()
 {
-    if (testPortNames())
-        return *testPortNames();
-    QStringList names;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names << info.portName();
-    return names;
+    return testPortNames() ? *testPortNames() : systemPortNames();
 }
 
 void replaceForTests(const QStringList &names)
