@@ -4,12 +4,15 @@
 // Built for 32-bit and 64-bit Windows; the 64-bit build runs under wine. The exit status is the
 // verdict.
 #include "typing/keyinjector.h"
+#include "windows/win32desktop.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using namespace Win32Desktop;
 
 namespace {
 
@@ -30,30 +33,6 @@ LRESULT CALLBACK recordPress(int code, WPARAM message, LPARAM data)
     return CallNextHookEx(nullptr, code, message, data);
 }
 
-void pumpMessagesFor(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(1);
-    }
-}
-
-HWND createFocusedEdit(const wchar_t *text)
-{
-    HWND edit =
-        CreateWindowExW(0, L"EDIT", text, WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE, 0, 0,
-                        400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(edit);
-    SetFocus(edit);
-    pumpMessagesFor(500);
-    return edit;
-}
-
 // The pipeline's pauses keep this thread's messages flowing: the keyboard hook and the EDIT
 // control are served by it.
 class PumpingClock : public KeyClock
@@ -61,53 +40,10 @@ class PumpingClock : public KeyClock
 public:
     void waitUntil(TimePoint due) override
     {
-        while (now() < due) {
-            MSG message;
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-            Sleep(1);
-        }
+        while (now() < due)
+            pumpMessagesFor(1);
     }
 };
-
-std::wstring textOf(HWND edit)
-{
-    wchar_t buffer[256] = {};
-    GetWindowTextW(edit, buffer, 256);
-    return buffer;
-}
-
-bool setClipboardText(HWND owner, const std::wstring &text)
-{
-    if (!OpenClipboard(owner))
-        return false;
-    EmptyClipboard();
-    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    bool stored = false;
-    if (memory) {
-        CopyMemory(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-        stored = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-    }
-    CloseClipboard();
-    return stored;
-}
-
-std::wstring clipboardText(HWND owner)
-{
-    std::wstring text;
-    if (!OpenClipboard(owner))
-        return L"(clipboard cannot be opened)";
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t *>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 void printEscaped(const char *label, const std::wstring &text)
 {
