@@ -14,7 +14,6 @@
 //   helper clipboard                        prints the clipboard's text (hex of UTF-16).
 //   helper boxes                            prints the titles of Quillon's other top-level windows.
 //   helper close                            asks Quillon's window to close.
-//   helper port NAME                        whether NAME can be opened for exclusive use.
 #include "windows/win32desktop.h"
 
 #include <windows.h>
@@ -144,17 +143,6 @@ int close()
     return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 2;
 }
 
-int port(const char *name)
-{
-    const std::string path = std::string("\\\\.\\") + name;
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    std::printf("port: %s\n", handle == INVALID_HANDLE_VALUE ? "busy or missing" : "free");
-    if (handle != INVALID_HANDLE_VALUE)
-        CloseHandle(handle);
-    return 0;
-}
-
 std::wstring widened(const char *text)
 {
     std::wstring wide(std::strlen(text), L'\0');
@@ -182,8 +170,6 @@ int main(int argc, char **argv)
         return boxes();
     if (command == "close")
         return close();
-    if (command == "port" && argc == 3)
-        return port(argv[2]);
     std::fprintf(stderr, "helper: unknown command\n");
     return 2;
 }
