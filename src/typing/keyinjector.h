@@ -42,10 +42,6 @@ public:
     // it), so that a key the system takes late is not followed too soon by the next.
     virtual void typeLine(std::string_view bytes);
 
-    // Lets the backend finish setting itself up now (the portal asks the user) rather than at the
-    // first line.
-    void prepare() { backend->prepareLine(); }
-
     // The line the last bytes belonged to is gone (the device was lost): a line feed that comes
     // next does not complete its carriage return.
     void forgetLine() { mapper = ByteKeyMapper(); }

@@ -141,7 +141,7 @@ private slots:
         std::unique_ptr<KeyInjector> keys;
         const QByteArray choice = capturedStderr([&] {
             keys = createKeyInjector("wayland");
-            keys->prepare(); // the first line waits for the answer
+            keys->typeLine({}); // the first line waits for the answer
         });
         QVERIFY2(choice.contains("declined"), choice.constData());
         QVERIFY(choice.contains("typing with XTest through XWayland"));
@@ -173,13 +173,14 @@ private slots:
         FakePortal portal({});
         QVERIFY(portal.ready);
         WaylandSessionWithoutVirtualKeyboard session;
-        capturedStderr([] { createKeyInjector("wayland")->prepare(); });
+        capturedStderr([] { createKeyInjector("wayland")->typeLine({}); });
         QVERIFY(portal.calls().contains("SelectDevices session types=1 persist_mode=2"));
         QFile kept(keptToken());
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("token-from-start"));
 
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->prepare(); });
+        const QByteArray choice =
+            capturedStderr([] { createKeyInjector("wayland")->typeLine({}); });
         QCOMPARE(choice.count('\n'), 1);
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(portal.calls().contains(
@@ -226,7 +227,7 @@ private slots:
         const QByteArray choice = capturedStderr([&] {
             keys = createKeyInjector("wayland");
             QVERIFY(clock.elapsed() < 1000); // nothing waits for the user at start
-            keys->prepare();
+            keys->typeLine({});
         });
         QVERIFY(clock.elapsed() < 15000);
         QVERIFY2(choice.contains("did not answer"), choice.constData());
@@ -241,7 +242,8 @@ private slots:
         QFile calls(QStringLiteral(ON_DEMAND_PORTAL_LOG));
         calls.remove();
         WaylandSessionWithoutVirtualKeyboard session;
-        const QByteArray choice = capturedStderr([] { createKeyInjector("wayland")->prepare(); });
+        const QByteArray choice =
+            capturedStderr([] { createKeyInjector("wayland")->typeLine({}); });
         QVERIFY2(choice.contains("typing with the remote desktop portal"), choice.constData());
         QVERIFY(calls.open(QIODevice::ReadOnly));
         QVERIFY(calls.readAll().contains("Start session"));
