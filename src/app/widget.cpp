@@ -31,8 +31,12 @@ Widget::Widget(QWidget *parent)
     setWindowIcon(applicationIcon());
 
     // Adding the first port makes it current, which opens it through the selection handler.
-    for (const QString &name : PortList::available())
-        ui->comboBox_SerialPort->addItem(name);
+    for (const PortInfo &port : PortList::available()) {
+        ui->comboBox_SerialPort->addItem(port.name);
+        ui->comboBox_SerialPort->setItemData(ui->comboBox_SerialPort->count() - 1,
+                                             portToolTip(port), Qt::ToolTipRole);
+    }
+    ui->comboBox_SerialPort->setBeforeShowingPorts([this] { refreshPortList(); });
 
     ui->pushButton_SendCommand->setEnabled(false);
     ui->checkBox_ToKeyboard->setChecked(true);

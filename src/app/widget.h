@@ -10,6 +10,7 @@
 #include <memory>
 
 class KeyInjector;
+struct PortInfo;
 class QTimer;
 struct WidgetForm;
 
@@ -61,6 +62,10 @@ private slots:
 
 private:
     void openPort();
+    void listenTo(SerialLink &link);
+    void refreshPortList();
+    void showPorts(const QList<PortInfo> &ports, const QString &selected);
+    QString portToolTip(const PortInfo &port) const;
     void setSendEnabled(bool on);
     void deviceLost();
     void dropUnfinishedLine();
@@ -78,6 +83,9 @@ private:
     bool directMode;
     std::unique_ptr<KeyInjector> injector;
     QTimer *reopenTimer;
+    // The port the link was last opened on and what the device there is, to find it again.
+    QString openedPortName;
+    QString openedDeviceIdentity;
     int logLineLimit = defaultLogLineLimit;
 };
 

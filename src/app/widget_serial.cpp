@@ -1,9 +1,11 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
+#include "serial/portlist.h"
 #include "typing/keyinjector.h"
 
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QTimer>
 
 void Widget::on_comboBox_Baud_currentIndexChanged(const QString &arg1)
@@ -37,20 +39,78 @@ void Widget::openPort()
         serialPort->close();
         serialPort.reset();
     }
+    openedDeviceIdentity.clear();
     const QString portName = ui->comboBox_SerialPort->currentText();
     if (portName.isEmpty())
         return;
 
     serialPort = createSerialLink(portName);
+    openedPortName = portName;
     if (!serialPort->open(serialSettings)) {
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
         ui->checkBox_Connect->setChecked(false);
         return;
     }
-    connect(serialPort.get(), &SerialLink::readyRead, this, &Widget::readMyCom);
-    connect(serialPort.get(), &SerialLink::deviceLost, this, &Widget::deviceLost);
+    listenTo(*serialPort);
+    if (const auto port = PortList::find(PortList::available(), portName))
+        openedDeviceIdentity = port->identity;
     ui->checkBox_Connect->setChecked(true);
+}
+
+void Widget::listenTo(SerialLink &link)
+{
+    connect(&link, &SerialLink::readyRead, this, &Widget::readMyCom);
+    connect(&link, &SerialLink::deviceLost, this, &Widget::deviceLost);
+}
+
+// Listing the ports anew never opens one: the selection only changes when the user picks.
+void Widget::refreshPortList()
+{
+    showPorts(PortList::available(), ui->comboBox_SerialPort->currentText());
+}
+
+// A selected port that is gone stays shown, where it was, until the user picks another; with
+// nothing selected, nothing is.
+void Widget::showPorts(const QList<PortInfo> &ports, const QString &selected)
+{
+    PortComboBox *list = ui->comboBox_SerialPort;
+    const QSignalBlocker quiet(list);
+    const int selectedIndex = list->findText(selected);
+    const QVariant selectedToolTip = list->itemData(selectedIndex, Qt::ToolTipRole);
+    list->clear();
+    for (const PortInfo &port : ports) {
+        list->addItem(port.name);
+        list->setItemData(list->count() - 1, portToolTip(port), Qt::ToolTipRole);
+    }
+    if (selected.isEmpty()) {
+        list->setCurrentIndex(-1);
+        return;
+    }
+    if (list->findText(selected) < 0) {
+        const int keptAt = qBound(0, selectedIndex, list->count());
+        list->insertItem(keptAt, selected);
+        list->setItemData(keptAt, selectedToolTip, Qt::ToolTipRole);
+    }
+    list->setCurrentIndex(list->findText(selected));
+}
+
+QString Widget::portToolTip(const PortInfo &port) const
+{
+    QStringList lines;
+    if (!port.description.isEmpty())
+        lines << port.description;
+    if (!port.manufacturer.isEmpty())
+        lines << port.manufacturer;
+    if (port.vendorId && port.productId)
+        lines << tr("USB %1:%2")
+                     .arg(*port.vendorId, 4, 16, QLatin1Char('0'))
+                     .arg(*port.productId, 4, 16, QLatin1Char('0'));
+    if (!port.serialNumber.isEmpty())
+        lines << tr("Serial number %1").arg(port.serialNumber);
+    if (!port.stableLink.isEmpty())
+        lines << port.stableLink;
+    return lines.join(QLatin1Char('\n'));
 }
 
 void Widget::setReopenInterval(int milliseconds)
@@ -72,12 +132,30 @@ void Widget::deviceLost()
     reopenTimer->start();
 }
 
-// A failed attempt (still gone, or busy) stays silent.
+// A failed attempt (still gone, or busy) stays silent. A device that says who it is is looked for
+// under whatever name it has now, and never under its old name once another device has that.
 void Widget::tryReopeningLostPort()
 {
-    if (!serialPort || !serialPort->open(serialSettings))
+    if (!serialPort)
+        return;
+    QList<PortInfo> ports;
+    QString portName = openedPortName;
+    if (!openedDeviceIdentity.isEmpty()) {
+        ports = PortList::available();
+        portName = PortList::nameOfDevice(ports, openedDeviceIdentity, openedPortName);
+        if (portName.isEmpty())
+            return;
+    }
+    if (portName != openedPortName) {
+        serialPort = createSerialLink(portName);
+        openedPortName = portName;
+        listenTo(*serialPort);
+    }
+    if (!serialPort->open(serialSettings))
         return;
     stopReopening();
+    if (portName != ui->comboBox_SerialPort->currentText())
+        showPorts(ports, portName);
     ui->checkBox_Connect->setChecked(true);
     setSendEnabled(true);
 }

@@ -1,27 +1,57 @@
 #include "serial/portlist.h"
 
-#include <optional>
-
 namespace {
 
-std::optional<QStringList> &testPortNames()
+std::optional<QList<PortInfo>> &testPorts()
 {
-    static std::optional<QStringList> names;
-    return names;
+    static std::optional<QList<PortInfo>> ports;
+    return ports;
 }
 
 } // namespace
 
 namespace PortList {
 
-QStringList available()
+QList<PortInfo> available()
 {
-    return testPortNames() ? *testPortNames() : systemPortNames();
+    return testPorts() ? *testPorts() : systemPorts();
+}
+
+std::optional<PortInfo> find(const QList<PortInfo> &ports, const QString &name)
+{
+    for (const PortInfo &port : ports) {
+        if (port.name == name)
+            return port;
+    }
+    return std::nullopt;
+}
+
+QString nameOfDevice(const QList<PortInfo> &ports, const QString &identity, const QString &lastName)
+{
+    QStringList names;
+    for (const PortInfo &port : ports) {
+        if (!identity.isEmpty() && port.identity == identity)
+            names << port.name;
+    }
+    if (names.size() == 1)
+        return names.first();
+    return names.contains(lastName) ? lastName : QString();
+}
+
+void replaceForTests(const QList<PortInfo> &ports)
+{
+    testPorts() = ports;
 }
 
 void replaceForTests(const QStringList &names)
 {
-    testPortNames() = names;
+    QList<PortInfo> ports;
+    for (const QString &name : names) {
+        PortInfo port;
+        port.name = name;
+        ports << port;
+    }
+    replaceForTests(ports);
 }
 
 } // namespace PortList

@@ -92,7 +92,7 @@ class FormTest : public QObject
 private slots:
     void initTestCase()
     {
-        PortList::replaceForTests({});
+        PortList::replaceForTests(QStringList());
         qInstallMessageHandler(recordAutoConnectionWarnings);
         window = std::make_unique<Widget>();
         qInstallMessageHandler(nullptr);

@@ -119,6 +119,47 @@ private slots:
         QCOMPARE(harness.keys->typed, QByteArray("a\r\n12.5\r8\r"));
     }
 
+    // Two adapters of one kind, both pulled out, come back with their names swapped: the lost
+    // instrument is opened again under its new name, never the other one under the old name.
+    void lostInstrumentIsFoundAgainByWhoItIsNotByName()
+    {
+        auto first = std::make_unique<PseudoTerminal>();
+        auto second = std::make_unique<PseudoTerminal>();
+        PortAlias usb0(first->slavePath(), QStringLiteral("ttyUSB0"));
+        PortAlias usb1(second->slavePath(), QStringLiteral("ttyUSB1"));
+        const auto port = [](const PortAlias &alias, const char *serialNumber) {
+            return PortInfo{
+                alias.path(), {},
+                {},           0x0403,
+                0x6001,       QLatin1String(serialNumber),
+                {},           QStringLiteral("usb:0403:6001:") + QLatin1String(serialNumber)};
+        };
+        MessageBoxCatcher catcher;
+        Harness harness(QList<PortInfo>{port(usb0, "A"), port(usb1, "B")});
+        harness.window->setReopenInterval(20);
+        auto *list = harness.get<QComboBox>("comboBox_SerialPort");
+
+        PortList::replaceForTests(QList<PortInfo>());
+        usb0.unplug(*first);
+        usb1.unplug(*second);
+        QTRY_VERIFY(!harness.connected());
+        auto instrumentB = std::make_unique<PseudoTerminal>();
+        usb0.pointTo(instrumentB->slavePath());
+        PortList::replaceForTests({port(usb0, "B")});
+        QTest::qWait(300); // some fifteen chances to open the wrong instrument
+        QVERIFY(!harness.connected());
+
+        auto instrumentA = std::make_unique<PseudoTerminal>();
+        usb1.pointTo(instrumentA->slavePath());
+        PortList::replaceForTests({port(usb0, "B"), port(usb1, "A")});
+        QTRY_VERIFY(harness.connected());
+        QCOMPARE(list->currentText(), usb1.path());
+        instrumentB->send("from B\r");
+        QVERIFY(harness.receivesFrom(*instrumentA));
+        QVERIFY(!harness.keys->typed.contains("from B"));
+        QVERIFY(catcher.seen.isEmpty());
+    }
+
     void hundredUnplugsAndReplugs()
     {
         auto device = std::make_unique<PseudoTerminal>();

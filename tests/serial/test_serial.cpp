@@ -247,6 +247,75 @@ private slots:
         QVERIFY(catcher.seen.isEmpty());
     }
 
+    // Ports plugged in or pulled out after start are listed when the user opens the list; that
+    // alone opens nothing: the port in use stays selected and open, its half line kept.
+    void portListFollowsTheMachine()
+    {
+        PseudoTerminal device, plugged;
+        MessageBoxCatcher catcher;
+        PortInfo inUse{device.slavePath(), {}, {}, {}, {}, {}, {}, {}};
+        PortInfo scanner{plugged.slavePath(),
+                         QStringLiteral("USB Serial Port"),
+                         QStringLiteral("FTDI"),
+                         0x0403,
+                         0x6001,
+                         QStringLiteral("A50285BI"),
+                         {},
+                         QStringLiteral("usb:A")};
+        Harness harness(QList<PortInfo>{inUse});
+        auto *list = harness.get<QComboBox>("comboBox_SerialPort");
+        const auto entries = [list] {
+            QStringList names;
+            for (int index = 0; index < list->count(); ++index)
+                names << list->itemText(index);
+            return names;
+        };
+        QVERIFY(harness.deliver(device, "12."));
+
+        PortList::replaceForTests({scanner, inUse});
+        list->showPopup();
+        list->hidePopup();
+        QCOMPARE(entries(), (QStringList{plugged.slavePath(), device.slavePath()}));
+        QCOMPARE(list->currentText(), device.slavePath());
+        const QString about = list->itemData(0, Qt::ToolTipRole).toString();
+        QVERIFY2(about.contains(QLatin1String("FTDI")) &&
+                     about.contains(QLatin1String("0403:6001")) &&
+                     about.contains(QLatin1String("A50285BI")),
+                 qPrintable(about));
+        QVERIFY(harness.deliver(device, "5\r"));
+        QCOMPARE(harness.keys->typed, QByteArray("12.5\r"));
+
+        PortList::replaceForTests({scanner});
+        list->showPopup();
+        list->hidePopup();
+        QCOMPARE(entries(), (QStringList{plugged.slavePath(), device.slavePath()}));
+        QCOMPARE(list->currentText(), device.slavePath());
+        QVERIFY(harness.connected());
+        QCOMPARE(*harness.linksMade, 1);
+
+        list->setCurrentIndex(0); // the user picks the new port
+        QVERIFY(harness.receivesFrom(plugged));
+        list->showPopup();
+        list->hidePopup();
+        QCOMPARE(entries(), QStringList{plugged.slavePath()});
+        QVERIFY(catcher.seen.isEmpty());
+    }
+
+    // Started with no port: one plugged in later is listed but not taken until the user picks it.
+    void portPluggedAfterAnEmptyStartOpensWhenPicked()
+    {
+        PseudoTerminal device;
+        Harness harness(QStringList{});
+        auto *list = harness.get<QComboBox>("comboBox_SerialPort");
+        PortList::replaceForTests(QStringList{device.slavePath()});
+        list->showPopup();
+        list->hidePopup();
+        QCOMPARE(list->count(), 1);
+        QVERIFY(!harness.connected());
+        list->setCurrentIndex(0);
+        QVERIFY(harness.receivesFrom(device));
+    }
+
     void sentCommandsCarryLineFeedThenCarriageReturn()
     {
         PseudoTerminal device;
@@ -279,7 +348,7 @@ private slots:
     void nothingIsSentWithoutAnOpenPort()
     {
         {
-            Harness noPorts({});
+            Harness noPorts(QStringList{});
             noPorts.switchToLogMode();
             noPorts.get<QLineEdit>("lineEdit_SendCommand")->setText(QStringLiteral("S"));
             noPorts.get<QPushButton>("pushButton_SendCommand")->click();

@@ -12,7 +12,19 @@
 Harness::Harness(const QStringList &ports)
 {
     PortList::replaceForTests(ports);
-    wrapSerialLinksForTests([read = bytesRead](std::unique_ptr<SerialLink> link) {
+    start();
+}
+
+Harness::Harness(const QList<PortInfo> &ports)
+{
+    PortList::replaceForTests(ports);
+    start();
+}
+
+void Harness::start()
+{
+    wrapSerialLinksForTests([read = bytesRead, made = linksMade](std::unique_ptr<SerialLink> link) {
+        ++*made;
         return std::make_unique<WatchedSerialLink>(std::move(link), read);
     });
     window = std::make_unique<Widget>();

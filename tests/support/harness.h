@@ -4,6 +4,7 @@
 #include "app/widget.h"
 #include "pseudoterminal.h"
 #include "recordingkeyinjector.h"
+#include "serial/portlist.h"
 
 #include <QCheckBox>
 #include <QStringList>
@@ -15,6 +16,7 @@ class Harness
 {
 public:
     explicit Harness(const QStringList &ports);
+    explicit Harness(const QList<PortInfo> &ports);
 
     template <typename T> T *get(const char *name) const
     {
@@ -37,8 +39,12 @@ public:
 
     std::shared_ptr<KeyRecord> keys = std::make_shared<KeyRecord>();
     std::unique_ptr<Widget> window;
+    // How many times the program has made a link to a port, to open it.
+    std::shared_ptr<int> linksMade = std::make_shared<int>(0);
 
 private:
+    void start();
+
     int linesSent = 0;
     std::shared_ptr<qint64> bytesRead = std::make_shared<qint64>(0);
 };

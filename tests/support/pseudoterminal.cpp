@@ -81,7 +81,7 @@ termios PseudoTerminal::slaveSettings() const
     return settings;
 }
 
-PortAlias::PortAlias(const QString &target)
+PortAlias::PortAlias(const QString &target, const QString &name) : name(name)
 {
     pointTo(target);
 }

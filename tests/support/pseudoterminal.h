@@ -40,8 +40,9 @@ private:
 class PortAlias
 {
 public:
-    explicit PortAlias(const QString &target);
-    QString path() const { return dir.filePath(QStringLiteral("ttyQuillonTest")); }
+    explicit PortAlias(const QString &target,
+                       const QString &name = QStringLiteral("ttyQuillonTest"));
+    QString path() const { return dir.filePath(name); }
     void pointTo(const QString &target);
     // Pulls the device out: the name leads nowhere until pointTo, never to the freed
     // pseudo-terminal, whose number another program may be given at once.
@@ -49,6 +50,7 @@ public:
 
 private:
     QTemporaryDir dir;
+    QString name;
 };
 
 #endif
