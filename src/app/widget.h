@@ -73,6 +73,7 @@ private:
     void stopReopening();
     void sendCommandLine();
     void appendToLog(const QString &text);
+    void logNotTyped(const QByteArray &bytes);
     void dropOldestLogLines();
     KeyInjector &keyInjector();
 

@@ -1,6 +1,7 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
+#include "receive/receivelogic.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -65,7 +66,21 @@ void Widget::dropOldestLogLines()
 void Widget::readMyComAsKeyboard()
 {
     const QByteArray line = receivedLines.takeForTyping(directMode);
-    keyInjector().typeLine({line.constData(), static_cast<size_t>(line.size())});
+    const std::string untyped =
+        keyInjector().typeLine({line.constData(), static_cast<size_t>(line.size())});
+    if (!untyped.empty())
+        logNotTyped(QByteArray::fromStdString(untyped));
+}
+
+// A reading that could not be typed is kept where the user can still copy it.
+void Widget::logNotTyped(const QByteArray &bytes)
+{
+    QString text = ReceiveLogic::logText(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    appendToLog(tr("Not typed: %1").arg(text));
 }
 
 void Widget::on_pushButtonClear_clicked()

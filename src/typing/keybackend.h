@@ -13,13 +13,33 @@ class KeyBackend
 public:
     virtual ~KeyBackend() = default;
 
-    // Returns once the system has taken the key, as far as the platform can tell. Never called
-    // with KeyStroke::Key::NoKey.
-    virtual void pressAndRelease(const KeyStroke &stroke) = 0;
+    // Returns once the system has taken the key, as far as the platform can tell; false if it
+    // could not be typed (the system's input service is gone). Never called with
+    // KeyStroke::Key::NoKey.
+    virtual bool pressAndRelease(const KeyStroke &stroke) = 0;
 
-    // Called before the keys of each received line; a backend can make sure there that what it
-    // relies on is still in place.
-    virtual void prepareLine() {}
+    // Called before the keys of each received line; a backend makes sure there that what it
+    // relies on is still in place, and sets itself up again after a failure. False if it cannot
+    // type the line.
+    virtual bool prepareLine() { return true; }
+
+    // Whether a modifier that the program did not press is in force now and would combine with
+    // the stroke into another key or a shortcut: held by the user's hand, by another program, or
+    // stuck. Caps Lock and Num Lock do not count.
+    virtual bool modifierHeldFor(const KeyStroke &stroke)
+    {
+        (void)stroke;
+        return false;
+    }
+
+    // Readies what the stroke of the next slot needs (a key bound for a character the layout
+    // lacks), so that the receiving application has a pause between that change and the key.
+    // True if it changed the keyboard mapping.
+    virtual bool prepareStroke(const KeyStroke &stroke)
+    {
+        (void)stroke;
+        return false;
+    }
 };
 
 // The backend for the platform and session this process runs in, given the name of the GUI
@@ -28,5 +48,9 @@ public:
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
 
 std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);
+
+// Tells the user something they must know without a box in the way of typing: on stderr and,
+// where the platform has them, as a desktop notification.
+void tellUser(const std::string &summary, const std::string &detail);
 
 #endif

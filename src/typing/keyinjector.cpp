@@ -20,20 +20,50 @@ KeyInjector::KeyInjector(std::unique_ptr<KeyBackend> backend, std::unique_ptr<Ke
 
 KeyInjector::~KeyInjector() = default;
 
-void KeyInjector::typeLine(std::string_view bytes)
+std::string KeyInjector::typeLine(std::string_view bytes)
 {
-    backend->prepareLine();
-    for (const char byte : bytes) {
-        typeByte(static_cast<unsigned char>(byte));
+    if (!backend->prepareLine())
+        return std::string(bytes);
+    if (!bytes.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(bytes.front())))
         clock->waitUntil(clock->now() + keyInterval);
+    for (size_t index = 0; index < bytes.size(); ++index) {
+        const KeyStroke stroke = mapper.map(static_cast<unsigned char>(bytes[index]));
+        if (stroke.key != KeyStroke::Key::NoKey &&
+            (!waitUntilModifiersAreLetGo(stroke) || !backend->pressAndRelease(stroke)))
+            return std::string(bytes.substr(index));
+        const KeyClock::TimePoint due = clock->now() + keyInterval;
+        prepareNextSlot(bytes.substr(index + 1));
+        clock->waitUntil(due);
     }
+    toldOfHeldModifier = false;
+    return {};
 }
 
-void KeyInjector::typeByte(unsigned char byte)
+// The pause after a key is where the next one's key binding goes.
+void KeyInjector::prepareNextSlot(std::string_view rest)
 {
-    const KeyStroke stroke = mapper.map(byte);
-    if (stroke.key != KeyStroke::Key::NoKey)
-        backend->pressAndRelease(stroke);
+    if (!rest.empty())
+        backend->prepareStroke(ByteKeyMapper(mapper).map(static_cast<unsigned char>(rest.front())));
+}
+
+// Someone else's modifier is never let go and pressed again for them (if they let go meanwhile,
+// that press would leave it stuck); the key waits instead, as a careful typist would.
+bool KeyInjector::waitUntilModifiersAreLetGo(const KeyStroke &stroke)
+{
+    const KeyClock::TimePoint giveUpAt = clock->now() + modifierWait;
+    while (backend->modifierHeldFor(stroke)) {
+        if (clock->now() >= giveUpAt) {
+            if (!toldOfHeldModifier)
+                tellUser("Quillon did not type a reading",
+                         "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
+                         "down, which would have turned the reading into shortcuts. What was not "
+                         "typed is in Quillon's data log.");
+            toldOfHeldModifier = true;
+            return false;
+        }
+        clock->waitUntil(clock->now() + modifierPoll);
+    }
+    return true;
 }
 
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
@@ -50,11 +80,12 @@ public:
     {
         std::fprintf(stderr,
                      "quillon: cannot type into other applications: %s. Received data is not "
-                     "typed; log mode works as usual.\n",
+                     "typed but shown in the data log.\n",
                      reason.c_str());
     }
 
-    void pressAndRelease(const KeyStroke &) override {}
+    bool prepareLine() override { return false; }
+    bool pressAndRelease(const KeyStroke &) override { return false; }
 };
 
 } // namespace

@@ -40,18 +40,28 @@ public:
     // followed by the pause that paces the receiving application, the last one included. The
     // interval counts from when the backend has handed the key over (on X11: the server has taken
     // it), so that a key the system takes late is not followed too soon by the next.
-    virtual void typeLine(std::string_view bytes);
+    // No key is typed while a modifier the program did not press is in force: the pipeline waits
+    // for it to be let go, up to modifierWait, before the key. Returns the bytes it did not type
+    // (a modifier held past that, or a backend that cannot type), empty when the line went out.
+    virtual std::string typeLine(std::string_view bytes);
+
+    static constexpr std::chrono::milliseconds modifierPoll{100};
+    static constexpr std::chrono::milliseconds defaultModifierWait{10000};
+    void setModifierWait(std::chrono::milliseconds wait) { modifierWait = wait; }
 
     // The line the last bytes belonged to is gone (the device was lost): a line feed that comes
     // next does not complete its carriage return.
     void forgetLine() { mapper = ByteKeyMapper(); }
 
 private:
-    void typeByte(unsigned char byte);
+    bool waitUntilModifiersAreLetGo(const KeyStroke &stroke);
+    void prepareNextSlot(std::string_view rest);
 
     std::unique_ptr<KeyBackend> backend;
     std::unique_ptr<KeyClock> clock;
     ByteKeyMapper mapper;
+    std::chrono::milliseconds modifierWait = defaultModifierWait;
+    bool toldOfHeldModifier = false;
 };
 
 // The pipeline around the backend for this platform and session (see createKeyBackend).

@@ -3,7 +3,8 @@
 #include "childprocess.h"
 
 ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
-                                 const QStringList &arguments, bool asSwayUser)
+                                 const QStringList &arguments, bool asSwayUser,
+                                 const QString &program)
 {
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -12,7 +13,7 @@ ReceiverProcess::ReceiverProcess(const QProcessEnvironment &environment,
         credentials =
             QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
                         QStringLiteral("--clear-groups")};
-    startTiedToTest(process, QStringLiteral(X11_RECEIVER), arguments, credentials);
+    startTiedToTest(process, program, arguments, credentials);
 }
 
 ReceiverProcess::~ReceiverProcess()

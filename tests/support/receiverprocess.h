@@ -3,13 +3,15 @@
 
 #include <QProcess>
 
-// The receiving application: a Qt text box in a process of its own (support/x11receiver.cpp).
+// The receiving application: a Qt text box in a process of its own (support/x11receiver.cpp), or
+// another program that speaks the same protocol.
 class ReceiverProcess
 {
 public:
     // asSwayUser: runs as the user the test's sway runs as (support/headlesssway.h).
     explicit ReceiverProcess(const QProcessEnvironment &environment,
-                             const QStringList &arguments = {}, bool asSwayUser = false);
+                             const QStringList &arguments = {}, bool asSwayUser = false,
+                             const QString &program = QStringLiteral(X11_RECEIVER));
     ~ReceiverProcess();
     ReceiverProcess(const ReceiverProcess &) = delete;
     ReceiverProcess &operator=(const ReceiverProcess &) = delete;

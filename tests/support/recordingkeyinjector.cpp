@@ -7,10 +7,11 @@ class RecordingKeyBackend : public KeyBackend
 public:
     explicit RecordingKeyBackend(std::shared_ptr<KeyRecord> record) : record(std::move(record)) {}
 
-    void pressAndRelease(const KeyStroke &stroke) override
+    bool pressAndRelease(const KeyStroke &stroke) override
     {
         record->strokes.append(stroke);
         record->pacing.append('k');
+        return true;
     }
 
 private:
@@ -70,8 +71,8 @@ RecordingKeyInjector::RecordingKeyInjector(std::shared_ptr<KeyRecord> record)
 {
 }
 
-void RecordingKeyInjector::typeLine(std::string_view bytes)
+std::string RecordingKeyInjector::typeLine(std::string_view bytes)
 {
     record->typed.append(bytes.data(), static_cast<int>(bytes.size()));
-    KeyInjector::typeLine(bytes);
+    return KeyInjector::typeLine(bytes);
 }

@@ -31,7 +31,7 @@ class RecordingKeyInjector : public KeyInjector
 public:
     explicit RecordingKeyInjector(std::shared_ptr<KeyRecord> record);
 
-    void typeLine(std::string_view bytes) override;
+    std::string typeLine(std::string_view bytes) override;
 
 private:
     std::shared_ptr<KeyRecord> record;

@@ -22,7 +22,14 @@ void notifyDesktop(const std::string &summary, const std::string &body)
 
 void reportTypingStopped(const std::string &why)
 {
-    std::fprintf(stderr, "quillon: %s; received data is no longer typed, log mode works as usual\n",
+    std::fprintf(stderr,
+                 "quillon: %s; received data is no longer typed but shown in the data log\n",
                  why.c_str());
     notifyDesktop("Quillon can no longer type", why + ". The data log works as usual.");
+}
+
+void tellUser(const std::string &summary, const std::string &detail)
+{
+    std::fprintf(stderr, "quillon: %s. %s\n", summary.c_str(), detail.c_str());
+    notifyDesktop(summary, detail);
 }

@@ -38,27 +38,37 @@ public:
     PortalKeyBackend(const PortalKeyBackend &) = delete;
     PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
-    void prepareLine() override
+    bool prepareLine() override
     {
         takeAnswer();
         if (instead)
-            instead->prepareLine();
+            return instead->prepareLine();
+        return !lost;
     }
 
-    void pressAndRelease(const KeyStroke &stroke) override
+    bool modifierHeldFor(const KeyStroke &stroke) override
+    {
+        return instead && instead->modifierHeldFor(stroke);
+    }
+
+    bool prepareStroke(const KeyStroke &stroke) override
+    {
+        return instead && instead->prepareStroke(stroke);
+    }
+
+    bool pressAndRelease(const KeyStroke &stroke) override
     {
         takeAnswer();
-        if (instead) {
-            instead->pressAndRelease(stroke);
-            return;
-        }
+        if (instead)
+            return instead->pressAndRelease(stroke);
         if (lost)
-            return;
+            return false;
         const int keysym = static_cast<int>(keysymFor(stroke));
         bool typed = false;
         QMetaObject::invokeMethod(portal, "typeKeysym", Qt::BlockingQueuedConnection,
                                   Q_RETURN_ARG(bool, typed), Q_ARG(int, keysym));
         lost = !typed;
+        return typed;
     }
 
 private:

@@ -152,21 +152,22 @@ public:
     // The compositor gives every keyboard, this one included, a keymap of its own whenever the
     // user's input settings change (a layout switch, a reload); the keys would then type other
     // characters. So each line first puts this keymap back.
-    void prepareLine() override
+    bool prepareLine() override
     {
         if (broken)
-            return;
+            return false;
         if (!uploadKeymap() || !roundtrip())
             fail("the compositor did not take the virtual keyboard's keymap");
+        return !broken;
     }
 
-    void pressAndRelease(const KeyStroke &stroke) override
+    bool pressAndRelease(const KeyStroke &stroke) override
     {
         if (broken)
-            return;
+            return false;
         const auto key = keys.find(keysymFor(stroke));
         if (key == keys.end())
-            return;
+            return true;
         const uint32_t time = monotonicMs();
         zwp_virtual_keyboard_v1_key(keyboard, time, key->second, WL_KEYBOARD_KEY_STATE_PRESSED);
         zwp_virtual_keyboard_v1_key(keyboard, time, key->second, WL_KEYBOARD_KEY_STATE_RELEASED);
@@ -174,6 +175,7 @@ public:
             fail("the compositor does not take the keys");
         else
             readAvailableEvents();
+        return !broken;
     }
 
 private:

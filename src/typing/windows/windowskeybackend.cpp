@@ -33,16 +33,31 @@ public:
     WindowsKeyBackend &operator=(const WindowsKeyBackend &) = delete;
 
     // The press and the release each go in a call of their own.
-    void pressAndRelease(const KeyStroke &stroke) override
+    bool pressAndRelease(const KeyStroke &stroke) override
     {
         for (const WinKeyRecord &record : winKeyRecordsFor(stroke)) {
             INPUT input = inputFrom(record);
-            if (SendInput(1, &input, sizeof(INPUT)) != 1)
+            if (SendInput(1, &input, sizeof(INPUT)) != 1) {
                 reportBlockedOnce();
+                return false;
+            }
         }
+        return true;
+    }
+
+    // Characters go as Unicode input, which Shift does not change; Tab and Return are real keys,
+    // which it does (Shift+Tab goes backwards). Ctrl, Alt and the Windows keys make shortcuts of
+    // anything.
+    bool modifierHeldFor(const KeyStroke &stroke) override
+    {
+        const bool realKey = stroke.key != KeyStroke::Key::Character;
+        return isDown(VK_CONTROL) || isDown(VK_MENU) || isDown(VK_LWIN) || isDown(VK_RWIN) ||
+               (realKey && isDown(VK_SHIFT));
     }
 
 private:
+    static bool isDown(int virtualKey) { return GetAsyncKeyState(virtualKey) & 0x8000; }
+
     // Windows refuses input into a program running with higher rights (UIPI) without a word but
     // this result; the user should learn why nothing arrives.
     void reportBlockedOnce()
@@ -60,6 +75,11 @@ private:
 };
 
 } // namespace
+
+void tellUser(const std::string &summary, const std::string &detail)
+{
+    std::fprintf(stderr, "quillon: %s. %s\n", summary.c_str(), detail.c_str());
+}
 
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)
 {

@@ -6,7 +6,6 @@
 #include <QSocketNotifier>
 
 #include "typing/x11/x11errortrap.h"
-#include "typing/x11/x11heldmodifiers.h"
 #include "typing/x11/x11layout.h"
 #include "typing/x11/x11sparekeys.h"
 
@@ -25,7 +24,7 @@ class X11KeyBackend : public KeyBackend
 {
 public:
     explicit X11KeyBackend(Display *display)
-        : display(display), layout(display), spares(display, layout), heldModifiers(display)
+        : display(display), layout(display), spares(display, layout)
     {
         X11ErrorTrap::trap(display);
         XSetIOErrorExitHandler(display, connectionLost, this);
@@ -53,47 +52,65 @@ public:
     X11KeyBackend(const X11KeyBackend &) = delete;
     X11KeyBackend &operator=(const X11KeyBackend &) = delete;
 
-    void pressAndRelease(const KeyStroke &stroke) override
+    bool pressAndRelease(const KeyStroke &stroke) override
     {
         processEvents();
         if (lost)
-            return;
-        std::vector<KeyCode> released;
-        if (state.baseModifiers & X11HeldModifiers::mask) {
-            released = heldModifiers.release();
-            processEvents();
-        }
-        const KeyLocation location =
-            keyFor(keysymFor(stroke), stroke.key == KeyStroke::Key::Character);
+            return false;
+        const KeyLocation location = keyFor(keysymFor(stroke));
         if (location.code != 0)
             pressAndReleaseAt(location);
-        heldModifiers.restore(released);
         // The round trip makes sure the server has taken the key before the pause is counted.
         XSync(display, False);
         processEvents();
+        return !lost;
+    }
+
+    // Shift, Ctrl, Alt (Mod1), Mod3, Super (Mod4) and AltGr (Mod5), held or latched on any of the
+    // core keyboard's devices; the locks (Caps, Num) are left to pressAndReleaseAt.
+    bool modifierHeldFor(const KeyStroke &) override
+    {
+        constexpr unsigned combining =
+            ShiftMask | ControlMask | Mod1Mask | Mod3Mask | Mod4Mask | Mod5Mask;
+        processEvents();
+        XkbStateRec current = {};
+        if (lost || !hasXkb || XkbGetState(display, XkbUseCoreKbd, &current) != Success)
+            return false;
+        return (current.base_mods | current.latched_mods) & combining;
+    }
+
+    // A character the layout lacks gets its spare key bound here, a slot before it is typed:
+    // some applications apply a keymap change only after the key events already queued.
+    bool prepareStroke(const KeyStroke &stroke) override
+    {
+        processEvents();
+        if (lost || layout.locate(keysymFor(stroke), state.group).code != 0)
+            return false;
+        return bindSpare(keysymFor(stroke)) != 0;
     }
 
 private:
-    // A Shift that the user holds and that could not be let go decides the level, and some
-    // applications forget it whenever the keymap changes; a character then goes through a spare
-    // key that carries it on every level.
-    KeyLocation keyFor(KeySym keysym, bool isCharacter)
+    KeyLocation keyFor(KeySym keysym)
     {
-        const bool shiftInPlay = isCharacter && (state.baseModifiers & ShiftMask);
         const KeyLocation location = layout.locate(keysym, state.group);
-        if (location.code != 0 && !(shiftInPlay && !spares.owns(location.code)))
+        if (location.code != 0)
             return location;
+        return {bindSpare(keysym), false};
+    }
+
+    KeyCode bindSpare(KeySym keysym)
+    {
         if (spares.empty()) {
             warnOnce("the keyboard map has no spare key; characters it lacks are not typed");
-            return {};
+            return 0;
         }
         const KeyCode spare = spares.bind(keysym);
         if (spare == 0) {
             reportUnbindable(keysym);
-            return {};
+            return 0;
         }
         loadKeymap();
-        return {spare, false};
+        return spare;
     }
 
     void pressAndReleaseAt(const KeyLocation &location)
@@ -102,7 +119,7 @@ private:
         const bool capsLocked = state.lockedModifiers & LockMask;
         if (capsLocked)
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-        const bool addShift = location.shifted && !(state.baseModifiers & ShiftMask);
+        const bool addShift = location.shifted;
         if (addShift)
             XTestFakeKeyEvent(display, layout.shiftKey(), True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, True, CurrentTime);
@@ -163,7 +180,6 @@ private:
             warnOnce("the keyboard map cannot be read; keys are typed by the last one read");
             return;
         }
-        heldModifiers.load();
         spares.findAmong(layout);
     }
 
@@ -192,13 +208,12 @@ private:
         if (self->events)
             self->events->setEnabled(false);
         std::fprintf(stderr, "quillon: the connection to the X server is lost; received data is "
-                             "no longer typed, log mode works as usual\n");
+                             "no longer typed but shown in the data log\n");
     }
 
     Display *display;
     X11Layout layout;
     X11SpareKeys spares;
-    X11HeldModifiers heldModifiers;
     bool lost = false;
     std::unique_ptr<QSocketNotifier> events;
     bool hasXkb = false;

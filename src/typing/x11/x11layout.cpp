@@ -85,3 +85,10 @@ KeyLocation X11Layout::locate(KeySym keysym, int group) const
     }
     return shifted;
 }
+
+KeySym X11Layout::firstSymbol(int code) const
+{
+    if (!keymap || code < lowest || code > highest || isEmptyKey(code))
+        return NoSymbol;
+    return XkbKeySymEntry(keymap, code, 0, 0);
+}

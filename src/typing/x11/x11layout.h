@@ -29,6 +29,8 @@ public:
     KeyLocation locate(KeySym keysym, int group) const;
 
     bool isEmptyKey(int code) const { return XkbKeyNumGroups(keymap, code) == 0; }
+    // The key's symbol in its first group and level; NoSymbol for an empty key.
+    KeySym firstSymbol(int code) const;
     int minKeycode() const { return lowest; }
     int maxKeycode() const { return highest; }
     // The core protocol's width of the map, which a binding must fill on every level.

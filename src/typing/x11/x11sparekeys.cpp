@@ -5,13 +5,20 @@
 #include <algorithm>
 #include <thread>
 
-X11SpareKeys::X11SpareKeys(Display *display, const X11Layout &layout)
-    : display(display), layout(layout)
+X11SpareKeys::X11SpareKeys(Display *display, X11Layout &layout) : display(display), layout(layout)
 {
 }
 
 void X11SpareKeys::findAmong(const X11Layout &current)
 {
+    for (auto binding = bindings.begin(); binding != bindings.end();) {
+        if (current.firstSymbol(binding->first) == binding->second) {
+            ++binding;
+            continue;
+        }
+        lastUse.erase(binding->first);
+        binding = bindings.erase(binding);
+    }
     spares.clear();
     for (int code = current.minKeycode(); code <= current.maxKeycode(); ++code) {
         const KeyCode key = static_cast<KeyCode>(code);
@@ -47,6 +54,8 @@ void X11SpareKeys::unbindAll()
     if (bindings.empty())
         return;
     std::this_thread::sleep_until(lastUseOfAny + exitGrace);
+    if (layout.load())
+        findAmong(layout);
     for (const auto &binding : bindings)
         bindKeycode(binding.first, NoSymbol);
     bindings.clear();

@@ -21,9 +21,10 @@ public:
     // At exit the spare keys are unbound no sooner than this after the last key typed on one.
     static constexpr std::chrono::milliseconds exitGrace{1000};
 
-    X11SpareKeys(Display *display, const X11Layout &layout);
+    X11SpareKeys(Display *display, X11Layout &layout);
 
-    // Finds the empty keys of the layout just read; the ones bound here stay spares.
+    // Finds the empty keys of the layout just read; the ones bound here stay spares, unless the
+    // new map gives them another symbol (the user's xmodmap or setxkbmap): those are theirs now.
     void findAmong(const X11Layout &layout);
 
     bool owns(KeyCode code) const { return bindings.count(code) != 0; }
@@ -37,14 +38,15 @@ public:
     // Notes that a key was just typed on this spare.
     void used(KeyCode code);
 
-    // Unbinds every spare, once the last key typed on one is exitGrace old.
+    // Unbinds every spare that still carries what was bound to it, once the last key typed on one
+    // is exitGrace old.
     void unbindAll();
 
 private:
     void bindKeycode(KeyCode code, KeySym keysym);
 
     Display *display;
-    const X11Layout &layout;
+    X11Layout &layout;
     std::vector<KeyCode> spares;
     std::map<KeyCode, KeySym> bindings;
     std::map<KeyCode, Clock::time_point> lastUse;
