@@ -134,24 +134,27 @@ private:
 
     struct State
     {
-        unsigned baseModifiers = 0;
         unsigned lockedModifiers = 0;
         int group = 0;
     };
 
-    // The modifiers and the group follow the server's state notifications rather than a query
-    // per key, so that no extra round trip delays a key press.
+    // The locks and the group follow the server's state notifications; the modifiers that could
+    // combine with a key are asked for before each key (modifierHeldFor), since what the user
+    // holds must be known for certain, not as last notified.
     void watchState()
     {
         int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
             return;
         hasXkb = true;
-        const unsigned long details = XkbModifierBaseMask | XkbModifierLockMask | XkbGroupStateMask;
+        const unsigned long details = XkbModifierLockMask | XkbGroupStateMask;
         XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, details, details);
+        // Once Xlib uses XKB, a changed map may be announced by XKB's events alone.
+        constexpr unsigned long mapChanges = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
+        XkbSelectEvents(display, XkbUseCoreKbd, mapChanges, mapChanges);
         XkbStateRec current = {};
         if (XkbGetState(display, XkbUseCoreKbd, &current) == Success)
-            state = {current.base_mods, current.locked_mods, current.group};
+            state = {current.locked_mods, current.group};
     }
 
     void processEvents()
@@ -167,7 +170,9 @@ private:
             } else if (hasXkb && event.type == xkbEventBase) {
                 const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
                 if (xkb.any.xkb_type == XkbStateNotify)
-                    state = {xkb.state.base_mods, xkb.state.locked_mods, xkb.state.group};
+                    state = {xkb.state.locked_mods, xkb.state.group};
+                else
+                    keymapChanged = true;
             }
         }
         if (keymapChanged)
