@@ -3,7 +3,10 @@
 // answers each request through its Request object's Response signal as the real portal does, and
 // prints every call it gets, to the file FAKE_PORTAL_LOG names if set.
 // Usage: fakeportal [--refuse] [--notifications-only] [--silent] [--close-after-keys N]
-//   --silent: never answers a request; --close-after-keys: ends the session after N key events.
+//                   [--refuse-restore]
+//   --silent: never answers a request; --close-after-keys: ends the session after N key events;
+//   --refuse-restore: answers a kept permission with 2 (no longer valid) and then closes that
+//   session, as a portal does after the user revoked the permission.
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -28,6 +31,7 @@ struct Behaviour
 {
     bool refuse = false;
     bool silent = false;
+    bool refuseRestore = false;
     int closeAfterKeys = -1;
 };
 
@@ -69,6 +73,10 @@ public slots:
             line += QStringLiteral(" restore_token=") +
                     options.value(QStringLiteral("restore_token")).toString();
         report(line);
+        if (behaviour.refuseRestore && options.contains(QStringLiteral("restore_token"))) {
+            QTimer::singleShot(50, [closing = handle.path()] { sendClosed(closing); });
+            return respond(message, options, 2, {});
+        }
         return respond(message, options, 0, {});
     }
 
@@ -96,16 +104,20 @@ public slots:
                    .arg(keysym, 0, 16)
                    .arg(state ? QStringLiteral("down") : QStringLiteral("up")));
         if (++keys == behaviour.closeAfterKeys) {
-            QDBusMessage closed = QDBusMessage::createSignal(
-                session, QStringLiteral("org.freedesktop.portal.Session"),
-                QStringLiteral("Closed"));
-            closed << QVariantMap();
-            QDBusConnection::sessionBus().send(closed);
+            sendClosed(session);
             session.clear();
         }
     }
 
 private:
+    static void sendClosed(const QString &path)
+    {
+        QDBusMessage closed = QDBusMessage::createSignal(
+            path, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"));
+        closed << QVariantMap();
+        QDBusConnection::sessionBus().send(closed);
+    }
+
     static QString senderPart(const QDBusMessage &message)
     {
         return message.service().mid(1).replace(QLatin1Char('.'), QLatin1Char('_'));
@@ -174,6 +186,7 @@ int main(int argc, char *argv[])
         const QStringList arguments = app.arguments();
         behaviour.refuse = arguments.contains(QStringLiteral("--refuse"));
         behaviour.silent = arguments.contains(QStringLiteral("--silent"));
+        behaviour.refuseRestore = arguments.contains(QStringLiteral("--refuse-restore"));
         const int closeAt = arguments.indexOf(QStringLiteral("--close-after-keys"));
         if (closeAt > 0 && closeAt + 1 < arguments.size())
             behaviour.closeAfterKeys = arguments.at(closeAt + 1).toInt();

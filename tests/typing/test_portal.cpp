@@ -7,8 +7,10 @@
 #include "typing/keyinjector.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,7 +18,15 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
+
+unsigned modeOf(const QString &path)
+{
+    struct stat status = {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 0777 : 0;
+}
 
 class FakePortal
 {
@@ -108,7 +118,7 @@ private slots:
 
         device.send("aZ\xe9\t\x1b\r\n1\n");
         const QList<QByteArray> expected = {
-            "CreateSession session_handle_token=quillon",
+            "CreateSession session_handle_token=quillon_session1",
             "SelectDevices session types=1 persist_mode=2",
             "Start session parent=''",
             "Keysym session 0xffe1 down", // the priming Shift
@@ -147,9 +157,10 @@ private slots:
         QVERIFY(choice.contains("typing with XTest through XWayland"));
         QCOMPARE(choice.count('\n'), 2); // asking, then the fallback
         const QList<QByteArray> calls = portal.calls();
-        QCOMPARE(calls.mid(0, 3), QList<QByteArray>({"CreateSession session_handle_token=quillon",
-                                                     "SelectDevices session types=1 persist_mode=2",
-                                                     "Start session parent=''"}));
+        QCOMPARE(calls.mid(0, 3),
+                 QList<QByteArray>({"CreateSession session_handle_token=quillon_session1",
+                                    "SelectDevices session types=1 persist_mode=2",
+                                    "Start session parent=''"}));
         QCOMPARE(calls.size(), 4);
         QVERIFY(calls.last().startsWith("Notify Quillon: Quillon cannot type"));
     }
@@ -187,8 +198,9 @@ private slots:
             "SelectDevices session types=1 persist_mode=2 restore_token=token-from-start"));
     }
 
-    // A session the desktop ends (the user revoked it) is said once; nothing is typed after.
-    void endedSessionIsReportedOnce()
+    // A session the desktop ends is said once; what could not be typed goes to the log, and the
+    // next line is typed through a new session.
+    void endedSessionIsSaidOnceAndANewOneTakesOver()
     {
         FakePortal portal({QStringLiteral("--close-after-keys"), QStringLiteral("4")});
         QVERIFY(portal.ready);
@@ -197,21 +209,50 @@ private slots:
         Harness harness({device.slavePath()});
         capturedStderr([&] { harness.window->setKeyInjector(createKeyInjector("wayland")); });
         const QByteArray said = capturedStderr([&] {
-            device.send("ab\r");
-            QTest::qWait(600);
-            device.send("cd\r");
-            QTest::qWait(400);
+            QVERIFY(harness.deliver(device, "ab\r"));
+            QVERIFY(harness.deliver(device, "cd\r"));
         });
         QCOMPARE(said.count('\n'), 1);
-        QVERIFY2(said.contains("no longer typed"), said.constData());
+        QVERIFY2(said.contains("session was ended"), said.constData());
+        QCOMPARE(harness.logText(), QStringLiteral("Not typed: b\n"));
         const QList<QByteArray> calls = portal.calls();
         QVERIFY(calls.contains("Keysym session 0x61 up"));
-        QVERIFY(!calls.contains("Keysym session 0x63 down"));
+        QVERIFY(calls.contains("Keysym session 0x63 down"));
+        QVERIFY(calls.contains("Keysym session 0xff0d up"));
         QCOMPARE(std::count_if(calls.begin(), calls.end(),
                                [](const QByteArray &call) {
-                                   return call.startsWith("Notify Quillon: Quillon can no longer");
+                                   return call.startsWith("Notify Quillon: Quillon cannot type");
                                }),
                  1);
+    }
+
+    // A kept permission the portal no longer honours: the user is asked in a new session, which
+    // the old one's closing does not end, and the new permission is kept for the user alone.
+    void stalePermissionIsAskedAnewInASessionOfItsOwn()
+    {
+        FakePortal portal({QStringLiteral("--refuse-restore")});
+        QVERIFY(portal.ready);
+        WaylandSessionWithoutVirtualKeyboard session;
+        QDir().mkpath(QFileInfo(keptToken()).path());
+        QFile stale(keptToken());
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("stale-token");
+        stale.close();
+
+        std::unique_ptr<KeyInjector> keys;
+        capturedStderr([&] { keys = createKeyInjector("wayland"); });
+        QList<QByteArray> seen;
+        QTRY_VERIFY((seen += portal.calls(),
+                     seen.contains("CreateSession session_handle_token=quillon_session2")));
+        QTest::qWait(200); // the refused session's Closed comes after the new one began
+        QVERIFY(keys->typeLine("x").empty());
+        QVERIFY(portal.calls().contains("Keysym session 0x78 down"));
+
+        QFile kept(keptToken());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("token-from-start"));
+        QCOMPARE(modeOf(keptToken()), 0600u);
+        QCOMPARE(modeOf(QFileInfo(keptToken()).path()), 0700u);
     }
 
     // The program starts at once; a portal that never answers is given up on within seconds,

@@ -42,7 +42,8 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
 
     std::string whyNotWlroots;
     if (auto wlroots = createWlrootsKeyBackend(whyNotWlroots))
-        return announce(std::move(wlroots), "the Wayland virtual keyboard",
+        return announce(renewedWhenItFails(std::move(wlroots), createWlrootsKeyBackend),
+                        "the Wayland virtual keyboard",
                         "the compositor offers zwp_virtual_keyboard_manager_v1");
     // The portal asks the user, which takes as long as the user takes: the backend is used at
     // once, and falls back to XWayland itself if the answer is no.
@@ -50,8 +51,12 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
         return fallBackToXWayland(whyNotWlroots + "; " + whyNotPortal, whyNotPortal);
     };
     std::string whyNotPortal;
-    if (auto portal = createPortalKeyBackend(whyNotPortal, fallBack))
-        return announce(std::move(portal), "the remote desktop portal",
-                        "the user is asked for keyboard control");
+    if (auto portal = createPortalKeyBackend(whyNotPortal, fallBack)) {
+        const auto portalAgain = [fallBack](std::string &whyNot) {
+            return createPortalKeyBackend(whyNot, fallBack);
+        };
+        return announce(renewedWhenItFails(std::move(portal), portalAgain),
+                        "the remote desktop portal", "the user is asked for keyboard control");
+    }
     return fallBack(whyNotPortal);
 }

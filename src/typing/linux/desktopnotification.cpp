@@ -23,9 +23,12 @@ void notifyDesktop(const std::string &summary, const std::string &body)
 void reportTypingStopped(const std::string &why)
 {
     std::fprintf(stderr,
-                 "quillon: %s; received data is no longer typed but shown in the data log\n",
+                 "quillon: %s; received data that cannot be typed is shown in the data log, and "
+                 "each new line tries again\n",
                  why.c_str());
-    notifyDesktop("Quillon can no longer type", why + ". The data log works as usual.");
+    notifyDesktop("Quillon cannot type for now",
+                  why + ". Readings that cannot be typed are kept in Quillon's data log; Quillon "
+                        "tries again with each new reading.");
 }
 
 void tellUser(const std::string &summary, const std::string &detail)

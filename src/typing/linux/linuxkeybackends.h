@@ -14,10 +14,17 @@ std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
 using FallBack = std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot)>;
 std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack);
 
+// Sets the backend up anew with `make` for the next line whenever it fails (a lost compositor, a
+// failed portal call); a line that finds no working backend is not typed.
+using BackendMaker = std::function<std::unique_ptr<KeyBackend>(std::string &whyNot)>;
+std::unique_ptr<KeyBackend> renewedWhenItFails(std::unique_ptr<KeyBackend> first,
+                                               BackendMaker make);
+
 // A desktop notification, for what the user must know without a box in the way of typing.
 void notifyDesktop(const std::string &summary, const std::string &body);
 
 // Says once, on stderr and in a notification, that the way of typing in use stopped working.
+// Lines that come meanwhile go to the data log; each line tries to set it up again.
 void reportTypingStopped(const std::string &why);
 
 #endif

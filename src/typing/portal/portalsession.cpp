@@ -34,8 +34,8 @@ class PortalSession : public QObject
 
 public:
     PortalSession(std::promise<QString> &outcome, std::function<void()> whenSettled)
-        : bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus,
-                                            QStringLiteral("quillon-portal"))),
+        : connectionName(QStringLiteral("quillon-portal-%1").arg(++sessionsMade)),
+          bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName)),
           outcome(outcome), whenSettled(std::move(whenSettled))
     {
     }
@@ -46,7 +46,7 @@ public:
             bus.send(QDBusMessage::createMethodCall(
                 portalService, session.path(), QStringLiteral("org.freedesktop.portal.Session"),
                 QStringLiteral("Close")));
-        QDBusConnection::disconnectFromBus(QStringLiteral("quillon-portal"));
+        QDBusConnection::disconnectFromBus(connectionName);
     }
 
 public slots:
@@ -122,13 +122,29 @@ private:
         Start,
     };
 
+    // Every session gets a token of its own: a session created again after a refusal must not
+    // share the path of the one before, whose closing would otherwise end it too.
     void createSession()
     {
         step = Step::CreateSession;
         call(QStringLiteral("CreateSession"),
              {QVariantMap{{QStringLiteral("handle_token"), token()},
-                          {QStringLiteral("session_handle_token"), QStringLiteral("quillon")}}},
+                          {QStringLiteral("session_handle_token"),
+                           QStringLiteral("quillon_session%1").arg(++sessionsCreated)}}},
              answerTimeoutMs);
+    }
+
+    void leaveSession()
+    {
+        if (session.path().isEmpty())
+            return;
+        bus.disconnect(portalService, session.path(),
+                       QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"),
+                       this, SLOT(onClosed()));
+        bus.send(QDBusMessage::createMethodCall(portalService, session.path(),
+                                                QStringLiteral("org.freedesktop.portal.Session"),
+                                                QStringLiteral("Close")));
+        session = QDBusObjectPath();
     }
 
     // Asks for a permission that outlives the run where the portal offers it, handing over the
@@ -153,6 +169,7 @@ private:
         if (response == 2 && !restoreToken.isEmpty()) {
             restoreToken.clear();
             saveRestoreToken({});
+            leaveSession();
             createSession();
             return;
         }
@@ -227,6 +244,8 @@ private:
         whenSettled();
     }
 
+    static inline std::atomic<int> sessionsMade{0};
+    const QString connectionName;
     QDBusConnection bus;
     std::promise<QString> &outcome;
     std::function<void()> whenSettled;
@@ -236,6 +255,7 @@ private:
     QString restoreToken;
     uint version = 0;
     int requests = 0;
+    int sessionsCreated = 0;
     bool settled = false;
     std::atomic<bool> closed{false};
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -23,15 +24,24 @@ QString savedRestoreToken()
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll().trimmed()) : QString();
 }
 
+// The token lets whoever holds it control the keyboard without asking: it is readable by the
+// user alone, and written whole or not at all.
 void saveRestoreToken(const QString &token)
 {
-    QDir().mkpath(QFileInfo(restoreTokenFile()).path());
-    QFile file(restoreTokenFile());
+    const QString folder = QFileInfo(restoreTokenFile()).path();
     if (token.isEmpty()) {
-        file.remove();
+        QFile::remove(restoreTokenFile());
         return;
     }
-    if (!file.open(QIODevice::WriteOnly) || file.write(token.toUtf8()) < 0)
+    QSaveFile file(restoreTokenFile());
+    const bool saved =
+        QDir().mkpath(folder) &&
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner) &&
+        file.open(QIODevice::WriteOnly) &&
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+        file.write(token.toUtf8()) == token.toUtf8().size() && file.commit();
+    if (!saved)
         std::fprintf(stderr, "quillon: the remote desktop permission cannot be kept in %s\n",
-                     qPrintable(file.fileName()));
+                     qPrintable(restoreTokenFile()));
 }

@@ -1,0 +1,59 @@
+// A way of typing that depends on a service of the session (the compositor, the portal), which
+// may fail or go away and come back: it is set up anew for the next line rather than given up.
+#include "typing/linux/linuxkeybackends.h"
+
+namespace {
+
+class RenewingKeyBackend : public KeyBackend
+{
+public:
+    RenewingKeyBackend(std::unique_ptr<KeyBackend> first, BackendMaker make)
+        : current(std::move(first)), make(std::move(make))
+    {
+    }
+
+    // The failed backend has said why it stopped; a failed attempt to set up a new one is not
+    // said again, so that the user hears once per failure, not once per line.
+    bool prepareLine() override
+    {
+        if (current && current->prepareLine())
+            return true;
+        // The old one goes first: it may hold what the new one needs (a bus connection).
+        current.reset();
+        std::string whyNot;
+        current = make(whyNot);
+        if (current && current->prepareLine())
+            return true;
+        current.reset();
+        return false;
+    }
+
+    bool pressAndRelease(const KeyStroke &stroke) override
+    {
+        if (current && current->pressAndRelease(stroke))
+            return true;
+        current.reset();
+        return false;
+    }
+
+    bool modifierHeldFor(const KeyStroke &stroke) override
+    {
+        return current && current->modifierHeldFor(stroke);
+    }
+
+    bool prepareStroke(const KeyStroke &stroke) override
+    {
+        return current && current->prepareStroke(stroke);
+    }
+
+private:
+    std::unique_ptr<KeyBackend> current;
+    BackendMaker make;
+};
+
+} // namespace
+
+std::unique_ptr<KeyBackend> renewedWhenItFails(std::unique_ptr<KeyBackend> first, BackendMaker make)
+{
+    return std::make_unique<RenewingKeyBackend>(std::move(first), std::move(make));
+}
