@@ -20,6 +20,7 @@ struct HookedKey
 {
     DWORD virtualKey;
     DWORD scanCode;
+    bool withAlt; // Alt was down as the key went down
 };
 
 std::vector<HookedKey> hookedPresses;
@@ -28,7 +29,7 @@ LRESULT CALLBACK recordPress(int code, WPARAM message, LPARAM data)
 {
     if (code == HC_ACTION && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
         const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(data);
-        hookedPresses.push_back({key->vkCode, key->scanCode});
+        hookedPresses.push_back({key->vkCode, key->scanCode, (key->flags & LLKHF_ALTDOWN) != 0});
     }
     return CallNextHookEx(nullptr, code, message, data);
 }
@@ -128,10 +129,69 @@ bool keyHeld(int virtualKey)
     return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
 }
 
+void sendKey(WORD virtualKey, bool down)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// The other program: holds Alt for a while, as a user's hand (or a stuck key) would.
+int holdAlt(DWORD milliseconds)
+{
+    sendKey(VK_MENU, true);
+    Sleep(milliseconds);
+    sendKey(VK_MENU, false);
+    return 0;
+}
+
+bool startHoldingAlt(DWORD milliseconds)
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --hold-alt " +
+                           std::to_wstring(milliseconds);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int poll = 0; poll < 200 && !keyHeld(VK_MENU); ++poll)
+        pumpMessagesFor(10);
+    return keyHeld(VK_MENU);
+}
+
+// Alt held by another program while a line with Tab and Return comes: nothing is typed until it
+// is let go (no Alt+Tab, no Alt+Return), then the line exactly.
+bool heldAltIsWaitedFor(KeyInjector &keys)
+{
+    HWND edit = createFocusedEdit(L"");
+    if (!check(startHoldingAlt(700), "another program holds Alt"))
+        return false;
+    hookedPresses.clear();
+    keys.typeLine("a\tb\r");
+    const std::wstring typed = textOf(edit);
+    bool combined = false;
+    for (const HookedKey &key : hookedPresses)
+        combined |= key.withAlt && key.virtualKey != VK_MENU && key.virtualKey != VK_LMENU;
+    bool passed = check(typed == L"a\tb\r\n", "the line arrives exactly once Alt is let go");
+    passed &= check(!combined, "no typed key went down with Alt");
+    DestroyWindow(edit);
+    return passed;
+}
+
 } // namespace
 
-int main()
+int main(int argc, char *argv[])
 {
+    if (argc == 3 && std::string(argv[1]) == "--hold-alt")
+        return holdAlt(static_cast<DWORD>(std::stoul(argv[2])));
+
     HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, recordPress, GetModuleHandleW(nullptr), 0);
     if (!check(hook != nullptr, "the low-level keyboard hook is installed"))
         return 2;
@@ -139,7 +199,8 @@ int main()
     KeyInjector keys(createKeyBackend("windows"), std::make_unique<PumpingClock>());
     bool passed = typesTheLineExactly(keys);
     passed &= controlBytesLeaveTheDocumentAlone(keys);
-    for (int key : {VK_RETURN, VK_TAB, VK_PACKET}) {
+    passed &= heldAltIsWaitedFor(keys);
+    for (int key : {VK_RETURN, VK_TAB, VK_PACKET, VK_MENU}) {
         if (keyHeld(key))
             passed = check(false, "a typed key is still held down");
     }
