@@ -563,6 +563,9 @@ struct Results
     Pacing ascii, latin1;
     bool asciiExact = false;
     size_t latin1Right = 0, latin1Total = 0, latin1RightInQt = 0;
+    // The 96 characters U+00A0 to U+00FF, none of which a US layout has: each needs a spare key.
+    double everyLatin1Seconds = 0;
+    size_t everyLatin1Right = 0;
     double latencyMedian = 0, latencyMax = 0, clockOffset = 0;
     Cost idle, gone;
     bool exitedWhenGone = false;
@@ -578,12 +581,14 @@ size_t matchingCharacters(const std::u32string &got, const std::u32string &expec
     return same;
 }
 
-std::vector<Press> typeLine(Receiver &receiver, Device &device, const std::string &line)
+std::vector<Press> typeLine(Receiver &receiver, Device &device, const std::string &line,
+                            double timeout = 0)
 {
     receiver.clear();
     const std::u32string expected = expectedText(line);
     device.send(line);
-    const double timeout = line.size() * keyIntervalMs * 3 + 5000;
+    if (timeout == 0)
+        timeout = line.size() * keyIntervalMs * 3 + 5000;
     receiver.waitForPresses(expected.size(), timeout);
     sleepMs(300); // anything late or extra
     return receiver.snapshot();
@@ -613,6 +618,17 @@ void measureTyping(Receiver &receiver, Device &device, Results &results)
     const std::u32string expected = expectedText(latin1);
     results.latin1Total = expected.size();
     results.latin1Right = matchingCharacters(textOf(latin1Presses), expected);
+
+    std::string everyLatin1;
+    for (int character = 0xA0; character <= 0xFF; ++character)
+        everyLatin1 += static_cast<char>(character);
+    everyLatin1 += "\r";
+    const std::vector<Press> everyPresses = typeLine(receiver, device, everyLatin1, 90000);
+    if (everyPresses.size() > 1)
+        results.everyLatin1Seconds =
+            static_cast<double>(everyPresses.back().serverTime - everyPresses.front().serverTime) /
+            1000;
+    results.everyLatin1Right = matchingCharacters(textOf(everyPresses), expectedText(everyLatin1));
 
     results.clockOffset = receiver.clockOffsetMs();
     std::vector<double> latencies;
@@ -802,6 +818,11 @@ void printTable(const Results &q, const Results &p)
                 q.latin1Right, q.latin1Total, p.latin1Right, p.latin1Total);
     std::printf("| Latin-1 line: characters right, Qt text box | %zu of %zu | %zu of %zu | |\n",
                 q.latin1RightInQt, q.latin1Total, p.latin1RightInQt, p.latin1Total);
+    std::printf(
+        "| all 96 Latin-1 characters, US layout: characters right | %zu of 97 | %zu of 97 | |\n",
+        q.everyLatin1Right, p.everyLatin1Right);
+    row("all 96 Latin-1 characters, US layout: first to last key (s)", q.everyLatin1Seconds,
+        p.everyLatin1Seconds);
     row("latency, line end to first key, median (ms)", q.latencyMedian, p.latencyMedian);
     row("latency, max of 20 lines (ms)", q.latencyMax, p.latencyMax);
     row("idle 10 s, connected: CPU (ms)", q.idle.cpuMs, p.idle.cpuMs, 2);
