@@ -36,6 +36,12 @@ QStringList ReceiverProcess::keyPresses()
         .split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
+int ReceiverProcess::modifiers()
+{
+    process.write("modifiers\n");
+    return QByteArray::fromHex(readLine(3000)).toInt();
+}
+
 QByteArray ReceiverProcess::readLine(int timeoutMs)
 {
     while (!process.canReadLine()) {

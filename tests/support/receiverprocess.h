@@ -20,6 +20,8 @@ public:
     QString text();
     // Every key press the text box got, as "Shift+Tab", "Return", "A" and the like.
     QStringList keyPresses();
+    // The modifiers the application has as held now (Qt::KeyboardModifiers).
+    int modifiers();
     qint64 pid() const { return process.processId(); }
 
 private:

@@ -3,6 +3,7 @@
 // keyboard yet gives no focus), then, as hex, the key presses with their modifiers for every
 // line "keys" read from stdin and the text for any other line.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPlainTextEdit>
@@ -68,8 +69,11 @@ int main(int argc, char *argv[])
             app.quit();
             return;
         }
-        const QString report =
-            qstrncmp(line, "keys", 4) == 0 ? keyPresses.presses : edit.toPlainText();
+        QString report = edit.toPlainText();
+        if (qstrncmp(line, "keys", 4) == 0)
+            report = keyPresses.presses;
+        else if (qstrncmp(line, "modifiers", 9) == 0)
+            report = QString::number(QGuiApplication::queryKeyboardModifiers());
         std::printf("%s\n", report.toUtf8().toHex().constData());
         std::fflush(stdout);
     });

@@ -1,5 +1,6 @@
 // Typing on Wayland: into a native Wayland window under a headless sway, and which backend each
 // kind of session gets.
+#include "childprocess.h"
 #include "harness.h"
 #include "headlesssway.h"
 #include "receiverprocess.h"
@@ -111,6 +112,35 @@ private slots:
         device.send(line);
         QTRY_COMPARE_WITH_TIMEOUT(x11.text(), typed, 8000);
         QVERIFY(sway.command(QStringLiteral("input type:keyboard xkb_layout us")));
+    }
+
+    // Ctrl held on another keyboard of the seat (another program's): the compositor gives
+    // Quillon's keys its virtual keyboard's own modifiers, which are none, so none combines.
+    void modifierHeldOnAnotherKeyboardDoesNotCombine()
+    {
+        QProcessEnvironment environment = sway.clientEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        ReceiverProcess receiver(environment, {QStringLiteral("--ready-when-shown")});
+        QVERIFY(receiver.waitUntilReady());
+        QProcess holder;
+        holder.setProcessEnvironment(sway.clientEnvironment());
+        startTiedToTest(holder, QStringLiteral(MODIFIER_HOLDER), {});
+        QVERIFY(holder.waitForReadyRead(5000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+        QTRY_COMPARE(receiver.modifiers(), int(Qt::ControlModifier));
+
+        SessionVariables session(sway.displayName().toUtf8(), sway.runtimeDir().toUtf8(), false);
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.window->setKeyInjector(createKeyInjector("offscreen"));
+        const int pressesBefore = receiver.keyPresses().size();
+        device.send("as\tZ\r");
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QStringLiteral("as\tZ\n"), 8000);
+        QCOMPARE(receiver.keyPresses().mid(pressesBefore).join(' '),
+                 QStringLiteral("A S Tab Z Return"));
+        QCOMPARE(receiver.modifiers(), 0); // the seat took Quillon's keyboard's own modifiers
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(3000));
     }
 
     // The compositor goes away mid-run: said once, the lines meanwhile kept in the log as not
