@@ -73,10 +73,7 @@ public:
         constexpr unsigned combining =
             ShiftMask | ControlMask | Mod1Mask | Mod3Mask | Mod4Mask | Mod5Mask;
         processEvents();
-        XkbStateRec current = {};
-        if (lost || !hasXkb || XkbGetState(display, XkbUseCoreKbd, &current) != Success)
-            return false;
-        return (current.base_mods | current.latched_mods) & combining;
+        return !lost && (state.heldModifiers & combining);
     }
 
     // A character the layout lacks gets its spare key bound here, a slot before it is typed:
@@ -134,27 +131,29 @@ private:
 
     struct State
     {
+        unsigned heldModifiers = 0; // held or latched
         unsigned lockedModifiers = 0;
         int group = 0;
     };
 
-    // The locks and the group follow the server's state notifications; the modifiers that could
-    // combine with a key are asked for before each key (modifierHeldFor), since what the user
-    // holds must be known for certain, not as last notified.
+    // The modifiers and the group follow the server's state notifications rather than a query
+    // per key, so that no extra round trip delays a key press.
     void watchState()
     {
         int opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
             return;
         hasXkb = true;
-        const unsigned long details = XkbModifierLockMask | XkbGroupStateMask;
+        const unsigned long details =
+            XkbModifierBaseMask | XkbModifierLatchMask | XkbModifierLockMask | XkbGroupStateMask;
         XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, details, details);
         // Once Xlib uses XKB, a changed map may be announced by XKB's events alone.
         constexpr unsigned long mapChanges = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
         XkbSelectEvents(display, XkbUseCoreKbd, mapChanges, mapChanges);
         XkbStateRec current = {};
         if (XkbGetState(display, XkbUseCoreKbd, &current) == Success)
-            state = {current.locked_mods, current.group};
+            state = {static_cast<unsigned>(current.base_mods | current.latched_mods),
+                     current.locked_mods, current.group};
     }
 
     void processEvents()
@@ -170,7 +169,8 @@ private:
             } else if (hasXkb && event.type == xkbEventBase) {
                 const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
                 if (xkb.any.xkb_type == XkbStateNotify)
-                    state = {xkb.state.locked_mods, xkb.state.group};
+                    state = {xkb.state.base_mods | xkb.state.latched_mods, xkb.state.locked_mods,
+                             xkb.state.group};
                 else
                     keymapChanged = true;
             }
