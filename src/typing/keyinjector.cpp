@@ -1,5 +1,6 @@
 #include "typing/keyinjector.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -32,18 +33,20 @@ std::string KeyInjector::typeLine(std::string_view bytes)
             (!waitUntilModifiersAreLetGo(stroke) || !backend->pressAndRelease(stroke)))
             return std::string(bytes.substr(index));
         const KeyClock::TimePoint due = clock->now() + keyInterval;
-        prepareNextSlot(bytes.substr(index + 1));
-        clock->waitUntil(due);
+        const bool remapped = prepareNextSlot(bytes.substr(index + 1));
+        // A binding that had to wait for a spare key to come free may end after `due`; its key
+        // still gets a whole pause after it.
+        clock->waitUntil(remapped ? std::max(due, clock->now() + keyInterval) : due);
     }
     toldOfHeldModifier = false;
     return {};
 }
 
 // The pause after a key is where the next one's key binding goes.
-void KeyInjector::prepareNextSlot(std::string_view rest)
+bool KeyInjector::prepareNextSlot(std::string_view rest)
 {
-    if (!rest.empty())
-        backend->prepareStroke(ByteKeyMapper(mapper).map(static_cast<unsigned char>(rest.front())));
+    return !rest.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(
+                                static_cast<unsigned char>(rest.front())));
 }
 
 // Someone else's modifier is never let go and pressed again for them (if they let go meanwhile,

@@ -55,7 +55,7 @@ public:
 
 private:
     bool waitUntilModifiersAreLetGo(const KeyStroke &stroke);
-    void prepareNextSlot(std::string_view rest);
+    bool prepareNextSlot(std::string_view rest);
 
     std::unique_ptr<KeyBackend> backend;
     std::unique_ptr<KeyClock> clock;
