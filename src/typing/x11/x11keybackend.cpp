@@ -107,7 +107,21 @@ private:
             return 0;
         }
         loadKeymap();
+        reassertGroup();
         return spare;
+    }
+
+    // Applications that read the keymap anew after a change (Qt's, through xkbcommon) start
+    // again from the first group until the server next reports its state; with the user's second
+    // layout in force they would read the following keys in the first. Locking the group in
+    // force again, by way of the first, makes the server report it.
+    void reassertGroup()
+    {
+        if (state.lockedGroup == 0)
+            return;
+        XkbLockGroup(display, XkbUseCoreKbd, 0);
+        XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(state.lockedGroup));
+        XSync(display, False);
     }
 
     void pressAndReleaseAt(const KeyLocation &location)
@@ -133,7 +147,8 @@ private:
     {
         unsigned heldModifiers = 0; // held or latched
         unsigned lockedModifiers = 0;
-        int group = 0;
+        int group = 0; // in force
+        int lockedGroup = 0;
     };
 
     // The modifiers and the group follow the server's state notifications rather than a query
@@ -144,8 +159,8 @@ private:
         if (!XkbQueryExtension(display, &opcode, &xkbEventBase, &error, &major, &minor))
             return;
         hasXkb = true;
-        const unsigned long details =
-            XkbModifierBaseMask | XkbModifierLatchMask | XkbModifierLockMask | XkbGroupStateMask;
+        const unsigned long details = XkbModifierBaseMask | XkbModifierLatchMask |
+                                      XkbModifierLockMask | XkbGroupStateMask | XkbGroupLockMask;
         XkbSelectEventDetails(display, XkbUseCoreKbd, XkbStateNotify, details, details);
         // Once Xlib uses XKB, a changed map may be announced by XKB's events alone.
         constexpr unsigned long mapChanges = XkbMapNotifyMask | XkbNewKeyboardNotifyMask;
@@ -153,7 +168,7 @@ private:
         XkbStateRec current = {};
         if (XkbGetState(display, XkbUseCoreKbd, &current) == Success)
             state = {static_cast<unsigned>(current.base_mods | current.latched_mods),
-                     current.locked_mods, current.group};
+                     current.locked_mods, current.group, current.locked_group};
     }
 
     void processEvents()
@@ -170,7 +185,7 @@ private:
                 const auto &xkb = reinterpret_cast<const XkbEvent &>(event);
                 if (xkb.any.xkb_type == XkbStateNotify)
                     state = {xkb.state.base_mods | xkb.state.latched_mods, xkb.state.locked_mods,
-                             xkb.state.group};
+                             xkb.state.group, xkb.state.locked_group};
                 else
                     keymapChanged = true;
             }
