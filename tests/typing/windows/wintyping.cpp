@@ -151,8 +151,8 @@ bool startHoldingAlt(DWORD milliseconds)
 {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --hold-alt " +
-                           std::to_wstring(milliseconds);
+    std::wstring command =
+        L"\"" + std::wstring(self) + L"\" --hold-alt " + std::to_wstring(milliseconds);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
