@@ -25,7 +25,7 @@ std::string KeyInjector::typeLine(std::string_view bytes)
 {
     if (!backend->prepareLine())
         return std::string(bytes);
-    if (!bytes.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(bytes.front())))
+    if (prepareNextSlot(bytes))
         clock->waitUntil(clock->now() + keyInterval);
     for (size_t index = 0; index < bytes.size(); ++index) {
         const KeyStroke stroke = mapper.map(static_cast<unsigned char>(bytes[index]));
@@ -42,7 +42,7 @@ std::string KeyInjector::typeLine(std::string_view bytes)
     return {};
 }
 
-// The pause after a key is where the next one's key binding goes.
+// The pause before a key is where its key binding goes.
 bool KeyInjector::prepareNextSlot(std::string_view rest)
 {
     return !rest.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(
