@@ -67,7 +67,7 @@ public:
     }
 
     // Shift, Ctrl, Alt (Mod1), Mod3, Super (Mod4) and AltGr (Mod5), held or latched on any of the
-    // core keyboard's devices; the locks (Caps, Num) are left to pressAndReleaseAt.
+    // core keyboard's devices. Caps Lock (handled for each key) and Num Lock (Mod2) do not count.
     bool modifierHeldFor(const KeyStroke &) override
     {
         constexpr unsigned combining =
@@ -130,12 +130,11 @@ private:
         const bool capsLocked = state.lockedModifiers & LockMask;
         if (capsLocked)
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
-        const bool addShift = location.shifted;
-        if (addShift)
+        if (location.shifted)
             XTestFakeKeyEvent(display, layout.shiftKey(), True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, True, CurrentTime);
         XTestFakeKeyEvent(display, location.code, False, CurrentTime);
-        if (addShift)
+        if (location.shifted)
             XTestFakeKeyEvent(display, layout.shiftKey(), False, CurrentTime);
         if (capsLocked)
             XkbLockModifiers(display, XkbUseCoreKbd, LockMask, LockMask);
