@@ -31,11 +31,8 @@ Widget::Widget(QWidget *parent)
     setWindowIcon(applicationIcon());
 
     // Adding the first port makes it current, which opens it through the selection handler.
-    for (const PortInfo &port : PortList::available()) {
-        ui->comboBox_SerialPort->addItem(port.name);
-        ui->comboBox_SerialPort->setItemData(ui->comboBox_SerialPort->count() - 1,
-                                             portToolTip(port), Qt::ToolTipRole);
-    }
+    for (const PortInfo &port : PortList::available())
+        addPortEntry(port);
     ui->comboBox_SerialPort->setBeforeShowingPorts([this] { refreshPortList(); });
 
     ui->pushButton_SendCommand->setEnabled(false);

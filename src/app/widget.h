@@ -65,6 +65,7 @@ private:
     void listenTo(SerialLink &link);
     void refreshPortList();
     void showPorts(const QList<PortInfo> &ports, const QString &selected);
+    void addPortEntry(const PortInfo &port);
     QString portToolTip(const PortInfo &port) const;
     void setSendEnabled(bool on);
     void deviceLost();

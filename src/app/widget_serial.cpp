@@ -79,10 +79,8 @@ void Widget::showPorts(const QList<PortInfo> &ports, const QString &selected)
     const int selectedIndex = list->findText(selected);
     const QVariant selectedToolTip = list->itemData(selectedIndex, Qt::ToolTipRole);
     list->clear();
-    for (const PortInfo &port : ports) {
-        list->addItem(port.name);
-        list->setItemData(list->count() - 1, portToolTip(port), Qt::ToolTipRole);
-    }
+    for (const PortInfo &port : ports)
+        addPortEntry(port);
     if (selected.isEmpty()) {
         list->setCurrentIndex(-1);
         return;
@@ -93,6 +91,13 @@ void Widget::showPorts(const QList<PortInfo> &ports, const QString &selected)
         list->setItemData(keptAt, selectedToolTip, Qt::ToolTipRole);
     }
     list->setCurrentIndex(list->findText(selected));
+}
+
+void Widget::addPortEntry(const PortInfo &port)
+{
+    ui->comboBox_SerialPort->addItem(port.name);
+    ui->comboBox_SerialPort->setItemData(ui->comboBox_SerialPort->count() - 1, portToolTip(port),
+                                         Qt::ToolTipRole);
 }
 
 QString Widget::portToolTip(const PortInfo &port) const
