@@ -38,6 +38,23 @@ private:
     }
 };
 
+// Characters from À on, none of which a US layout has: the bytes the device sends, and the text.
+struct LatinRun
+{
+    QByteArray bytes;
+    QString text;
+};
+
+LatinRun latinRunFromAGrave(int count)
+{
+    LatinRun run;
+    for (int character = 0xC0; character < 0xC0 + count; ++character) {
+        run.bytes += static_cast<char>(character);
+        run.text += QChar(character);
+    }
+    return run;
+}
+
 bool anyKeyDown()
 {
     Display *display = XOpenDisplay(nullptr);
@@ -373,14 +390,9 @@ private slots:
                                  QStringLiteral(X11_LAZY_RECEIVER));
         QVERIFY(receiver.waitUntilReady());
         TypingProgram program;
-        QByteArray line;
-        QString expected;
-        for (int character = 0xC0; character < 0xC0 + 12; ++character) {
-            line += static_cast<char>(character);
-            expected += QChar(character);
-        }
-        program.device.send(line + "\r");
-        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), expected + QLatin1Char('\n'), 8000);
+        const LatinRun line = latinRunFromAGrave(12);
+        program.device.send(line.bytes + "\r");
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), line.text + QLatin1Char('\n'), 8000);
     }
 
     // The user gives a key Quillon had bound a meaning of their own: Quillon leaves it to them,
@@ -411,12 +423,7 @@ private slots:
         Receiver receiver;
         QVERIFY(receiver.waitUntilFocused());
         TypingProgram program;
-        QByteArray line;
-        QString expected;
-        for (int character = 0xC0; character < 0xC0 + 25; ++character) {
-            line += static_cast<char>(character);
-            expected += QChar(character);
-        }
+        const LatinRun line = latinRunFromAGrave(25);
         // Typing blocks this thread, so the receiver is woken from another one.
         const auto receiverPid = static_cast<pid_t>(receiver.pid());
         QCOMPARE(::kill(receiverPid, SIGSTOP), 0);
@@ -424,10 +431,10 @@ private slots:
             std::this_thread::sleep_for(std::chrono::seconds(2));
             ::kill(receiverPid, SIGCONT);
         });
-        program.device.send(line + "\r");
+        program.device.send(line.bytes + "\r");
         QTest::qWait(500);
         wakeUp.join();
-        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), expected + QLatin1Char('\n'), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), line.text + QLatin1Char('\n'), 15000);
     }
 
     // The X server goes away under a running program: said once, no crash, nothing typed.
