@@ -716,7 +716,12 @@ void measureTypingAndIdle(pid_t tool, const std::string &textBoxBinary, const st
 std::unique_ptr<Child> startQuillon(const std::string &binary, const std::string &display,
                                     Device &device)
 {
-    const std::string bindAndRun = "mount --bind " + device.path + " /dev/ttyS0 && exec " + binary;
+    // Any other serial device of the machine is covered too: listing the ports may probe them.
+    const std::string bindAndRun =
+        "mount --bind " + device.path +
+        " /dev/ttyS0 && for port in /dev/ttyS*; do [ $port = /dev/ttyS0 ] "
+        "|| mount --bind /dev/null $port || exit 1; done && exec " +
+        binary;
     auto quillon =
         std::make_unique<Child>(std::vector<std::string>{"unshare", "-m", "sh", "-c", bindAndRun},
                                 std::vector<std::string>{"DISPLAY=" + display});
