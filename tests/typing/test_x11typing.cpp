@@ -127,6 +127,18 @@ public:
         XSync(display, False);
     }
 
+    // Leaves no key without a symbol on its first level: no spare key, and no key for NoSymbol.
+    void giveEveryKeyASymbol(KeySym keysym)
+    {
+        int lowest = 0, highest = 0;
+        XDisplayKeycodes(display, &lowest, &highest);
+        for (int code = lowest; code <= highest; ++code) {
+            if (XkbKeycodeToKeysym(display, static_cast<KeyCode>(code), 0, 0) == NoSymbol)
+                XChangeKeyboardMapping(display, code, 1, &keysym, 1);
+        }
+        XSync(display, False);
+    }
+
     bool hasKeyFor(KeySym keysym)
     {
         XSync(display, False);
@@ -380,6 +392,27 @@ private slots:
         keyboard.hold(control, false);
         program.device.send("14\r");
         QTRY_COMPARE_WITH_TIMEOUT(receiver.text(), QStringLiteral("14\n"), 4000);
+    }
+
+    // With no spare key, a character the layout lacks cannot be typed: the rest of its line is
+    // logged, said once. A byte that gives no key asks for no key.
+    void characterWithoutAKeyLeavesTheRestInTheLog()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        UserKeyboard user;
+        user.giveEveryKeyASymbol(XK_F35);
+        TypingProgram program;
+        Harness &harness = program.harness;
+        QCOMPARE(capturedStderr([&] { harness.deliver(program.device, "12\x1b\r\n"); }), "");
+        const QByteArray said = capturedStderr([&] {
+            harness.deliver(program.device, QByteArray("3 \xb0") + "C\r");
+            harness.deliver(program.device, "\xb5\r");
+        });
+        QCOMPARE(said.count("quillon:"), 1);
+        QCOMPARE(harness.logText(), QString::fromUtf8("Not typed: \u00b0C\nNot typed: \u00b5\n"));
+        QTRY_COMPARE(receiver.text(), QStringLiteral("12\n3 "));
+        QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
     }
 
     // An application that applies a keymap change only after the key events already queued gets

@@ -58,8 +58,9 @@ public:
         if (lost)
             return false;
         const KeyLocation location = keyFor(keysymFor(stroke));
-        if (location.code != 0)
-            pressAndReleaseAt(location);
+        if (location.code == 0)
+            return false; // no key can carry it; said where that was found
+        pressAndReleaseAt(location);
         // The round trip makes sure the server has taken the key before the pause is counted.
         XSync(display, False);
         processEvents();
@@ -80,6 +81,9 @@ public:
     // some applications apply a keymap change only after the key events already queued.
     bool prepareStroke(const KeyStroke &stroke) override
     {
+        // A stroke that gives no key has no symbol, and NoSymbol must not take a spare key.
+        if (stroke.key == KeyStroke::Key::NoKey)
+            return false;
         processEvents();
         if (lost || layout.locate(keysymFor(stroke), state.group).code != 0)
             return false;
@@ -98,7 +102,10 @@ private:
     KeyCode bindSpare(KeySym keysym)
     {
         if (spares.empty()) {
-            warnOnce("the keyboard map has no spare key; characters it lacks are not typed");
+            if (!toldOfNoSpareKey)
+                tellNotTyped("The keyboard map has no spare key to carry characters the layout "
+                             "lacks");
+            toldOfNoSpareKey = true;
             return 0;
         }
         const KeyCode spare = spares.bind(keysym);
@@ -196,7 +203,10 @@ private:
     void loadKeymap()
     {
         if (!layout.load()) {
-            warnOnce("the keyboard map cannot be read; keys are typed by the last one read");
+            if (!saidKeymapUnreadable)
+                std::fprintf(stderr, "quillon: the keyboard map cannot be read; keys are typed "
+                                     "by the last one read\n");
+            saidKeymapUnreadable = true;
             return;
         }
         spares.findAmong(layout);
@@ -206,18 +216,15 @@ private:
     {
         if (!unbindable.insert(keysym).second)
             return;
-        std::fprintf(stderr,
-                     "quillon: the X server refused a key for the character U+%04lX; it "
-                     "is not typed\n",
-                     static_cast<unsigned long>(keysym));
+        char character[24];
+        std::snprintf(character, sizeof character, "U+%04lX", static_cast<unsigned long>(keysym));
+        tellNotTyped(std::string("The X server refused a key for the character ") + character);
     }
 
-    void warnOnce(const char *message)
+    static void tellNotTyped(const std::string &why)
     {
-        if (warned)
-            return;
-        warned = true;
-        std::fprintf(stderr, "quillon: %s\n", message);
+        tellUser("Quillon did not type a reading",
+                 why + ". What was not typed is in Quillon's data log.");
     }
 
     static void connectionLost(Display *, void *data)
@@ -238,8 +245,9 @@ private:
     bool hasXkb = false;
     int xkbEventBase = 0;
     State state;
-    std::set<KeySym> unbindable;
-    bool warned = false;
+    std::set<KeySym> unbindable; // each said once
+    bool toldOfNoSpareKey = false;
+    bool saidKeymapUnreadable = false;
 };
 
 } // namespace
