@@ -2,9 +2,10 @@
 // bus: implements the RemoteDesktop calls the program makes (version 2, with restore tokens),
 // answers each request through its Request object's Response signal as the real portal does, and
 // prints every call it gets, to the file FAKE_PORTAL_LOG names if set.
-// Usage: fakeportal [--refuse] [--notifications-only] [--silent] [--close-after-keys N]
+// Usage: fakeportal [--refuse] [--notifications-only] [--silent] [--close-after-keys N[,N...]]
 //                   [--refuse-restore]
-//   --silent: never answers a request; --close-after-keys: ends the session after N key events;
+//   --silent: never answers a request; --close-after-keys: ends the session after the Nth key
+//   event (counted over all sessions);
 //   --refuse-restore: answers a kept permission with 2 (no longer valid) and then closes that
 //   session, as a portal does after the user revoked the permission.
 #include <QCoreApplication>
@@ -32,7 +33,7 @@ struct Behaviour
     bool refuse = false;
     bool silent = false;
     bool refuseRestore = false;
-    int closeAfterKeys = -1;
+    QList<int> closeAfterKeys;
 };
 
 class RemoteDesktop : public QDBusAbstractAdaptor
@@ -103,7 +104,7 @@ public slots:
                    .arg(sessionName(handle))
                    .arg(keysym, 0, 16)
                    .arg(state ? QStringLiteral("down") : QStringLiteral("up")));
-        if (++keys == behaviour.closeAfterKeys) {
+        if (behaviour.closeAfterKeys.contains(++keys)) {
             sendClosed(session);
             session.clear();
         }
@@ -188,8 +189,10 @@ int main(int argc, char *argv[])
         behaviour.silent = arguments.contains(QStringLiteral("--silent"));
         behaviour.refuseRestore = arguments.contains(QStringLiteral("--refuse-restore"));
         const int closeAt = arguments.indexOf(QStringLiteral("--close-after-keys"));
-        if (closeAt > 0 && closeAt + 1 < arguments.size())
-            behaviour.closeAfterKeys = arguments.at(closeAt + 1).toInt();
+        if (closeAt > 0) {
+            for (const QString &key : arguments.value(closeAt + 1).split(QLatin1Char(',')))
+                behaviour.closeAfterKeys << key.toInt();
+        }
         new RemoteDesktop(&portalRoot, behaviour);
         bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portalRoot);
         bus.registerService(QStringLiteral("org.freedesktop.portal.Desktop"));

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -18,13 +19,16 @@ std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> injector, const
 std::unique_ptr<KeyBackend> fallBackToXWayland(const std::string &whyNotWayland,
                                                const std::string &toldTheUser)
 {
-    notifyDesktop("Quillon cannot type into Wayland applications",
-                  toldTheUser + ". Only X11 applications receive typed data; the data log works "
-                                "as usual.");
     std::string whyNotX11;
-    if (auto xtest = createX11KeyBackend(whyNotX11))
+    if (auto xtest = createX11KeyBackend(whyNotX11)) {
+        notifyDesktop("Quillon cannot type into Wayland applications",
+                      toldTheUser + ". Only X11 applications receive typed data; the data log "
+                                    "works as usual.");
         return announce(std::move(xtest), "XTest through XWayland",
                         "reaches X11 applications only: " + whyNotWayland);
+    }
+    notifyDesktop("Quillon cannot type into other applications",
+                  toldTheUser + ". Readings are kept in Quillon's data log.");
     return createUnavailableKeyBackend(whyNotWayland + "; " + whyNotX11);
 }
 
@@ -46,14 +50,20 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
                         "the Wayland virtual keyboard",
                         "the compositor offers zwp_virtual_keyboard_manager_v1");
     // The portal asks the user, which takes as long as the user takes: the backend is used at
-    // once, and falls back to XWayland itself if the answer is no.
-    const auto fallBack = [whyNotWlroots](const std::string &whyNotPortal) {
+    // once, and falls back to XWayland itself if the answer is no. Once the portal gave no
+    // session (the user said no, it did not answer, or it could not set one up), it is not asked
+    // again in this run: every reading would bring the question back, the window frozen while it
+    // waits. What is set up anew then is XTest alone.
+    auto portalGaveNoSession = std::make_shared<bool>(false);
+    const auto fallBack = [whyNotWlroots, portalGaveNoSession](const std::string &whyNotPortal) {
+        *portalGaveNoSession = true;
         return fallBackToXWayland(whyNotWlroots + "; " + whyNotPortal, whyNotPortal);
     };
     std::string whyNotPortal;
     if (auto portal = createPortalKeyBackend(whyNotPortal, fallBack)) {
-        const auto portalAgain = [fallBack](std::string &whyNot) {
-            return createPortalKeyBackend(whyNot, fallBack);
+        const auto portalAgain = [fallBack, portalGaveNoSession](std::string &whyNot) {
+            return *portalGaveNoSession ? createX11KeyBackend(whyNot)
+                                        : createPortalKeyBackend(whyNot, fallBack);
         };
         return announce(renewedWhenItFails(std::move(portal), portalAgain),
                         "the remote desktop portal", "the user is asked for keyboard control");

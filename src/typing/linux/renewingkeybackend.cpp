@@ -28,12 +28,11 @@ public:
         return false;
     }
 
+    // A key that did not go out need not mean a broken backend (X11 may lack a key for one
+    // character); one that is broken says so at the next line's preparation.
     bool pressAndRelease(const KeyStroke &stroke) override
     {
-        if (current && current->pressAndRelease(stroke))
-            return true;
-        current.reset();
-        return false;
+        return current && current->pressAndRelease(stroke);
     }
 
     bool modifierHeldFor(const KeyStroke &stroke) override

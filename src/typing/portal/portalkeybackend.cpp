@@ -43,7 +43,7 @@ public:
         takeAnswer();
         if (instead)
             return instead->prepareLine();
-        return !lost;
+        return !lost && stillTakesKeys();
     }
 
     bool modifierHeldFor(const KeyStroke &stroke) override
@@ -72,6 +72,17 @@ public:
     }
 
 private:
+    // The desktop may have ended the session since the last line. Asked on the portal's thread,
+    // so that the answer follows whatever the portal has said meanwhile.
+    bool stillTakesKeys()
+    {
+        bool open = false;
+        QMetaObject::invokeMethod(portal, "takesKeys", Qt::BlockingQueuedConnection,
+                                  Q_RETURN_ARG(bool, open));
+        lost = !open;
+        return open;
+    }
+
     // Waits for the user's answer if it has not come yet; the conversation ends itself when the
     // portal does not answer in time.
     void takeAnswer()

@@ -72,6 +72,8 @@ public slots:
         return true;
     }
 
+    bool takesKeys() const { return !closed; }
+
 private slots:
     void onResponse(uint response, const QVariantMap &results)
     {

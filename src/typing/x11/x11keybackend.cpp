@@ -52,6 +52,14 @@ public:
     X11KeyBackend(const X11KeyBackend &) = delete;
     X11KeyBackend &operator=(const X11KeyBackend &) = delete;
 
+    // A lost server is found before the line, so that a backend that renews itself can replace
+    // this one then rather than fail at the first key.
+    bool prepareLine() override
+    {
+        processEvents();
+        return !lost;
+    }
+
     bool pressAndRelease(const KeyStroke &stroke) override
     {
         processEvents();
