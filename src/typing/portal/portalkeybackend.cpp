@@ -2,7 +2,7 @@
 // where the portal can keep the permission, only the first time), and the compositor types
 // keysyms, whatever the layout. The program does not wait for the answer to start.
 #include "typing/keysyms.h"
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
 #include "typing/portal/portalsession.h"
 
 #include <QThread>

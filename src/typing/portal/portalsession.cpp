@@ -1,6 +1,6 @@
 #include "typing/portal/portalsession.h"
 
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
 #include "typing/portal/restoretoken.h"
 
 #include <QDBusConnection>

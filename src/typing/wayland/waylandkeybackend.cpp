@@ -1,7 +1,7 @@
 // Typing through a Wayland compositor's virtual keyboard (sway, Hyprland and other wlroots
 // compositors), which reaches native Wayland applications as well as XWayland ones.
 #include "typing/keysyms.h"
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 // Qt before the Wayland and XKB headers, as with every other system header set.

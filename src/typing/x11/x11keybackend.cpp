@@ -1,6 +1,6 @@
 // Typing through the X server's XTEST extension, with the keys of the layout in force.
 #include "typing/keysyms.h"
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
 
 // Qt before Xlib, whose macros (Bool, None, ...) clash with Qt's names.
 #include <QSocketNotifier>

@@ -1,6 +1,6 @@
 // A way of typing that depends on a service of the session (the compositor, the portal), which
 // may fail or go away and come back: it is set up anew for the next line rather than given up.
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/session/renewingkeybackend.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // Which way to type on Linux, decided once: on a Wayland session the compositor's own virtual
 // keyboard reaches every application, XTest only those running on XWayland.
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
+#include "typing/session/renewingkeybackend.h"
 
 #include <cstdio>
 #include <cstdlib>

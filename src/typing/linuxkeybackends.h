@@ -1,9 +1,11 @@
-#ifndef QUILLON_TYPING_LINUX_LINUXKEYBACKENDS_H
-#define QUILLON_TYPING_LINUX_LINUXKEYBACKENDS_H
+#ifndef QUILLON_TYPING_LINUXKEYBACKENDS_H
+#define QUILLON_TYPING_LINUXKEYBACKENDS_H
 
 #include "typing/keybackend.h"
 
 #include <functional>
+
+// What each Linux backend offers `session/`, which picks one, and what the backends share.
 
 // The Linux backends, each null where it cannot work here, with the reason in `whyNot`.
 std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot);
@@ -13,12 +15,6 @@ std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
 // types through what `fallBack` makes of the reason from then on.
 using FallBack = std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot)>;
 std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack);
-
-// Sets the backend up anew with `make` for the next line whenever it fails (a lost compositor, a
-// failed portal call); a line that finds no working backend is not typed.
-using BackendMaker = std::function<std::unique_ptr<KeyBackend>(std::string &whyNot)>;
-std::unique_ptr<KeyBackend> renewedWhenItFails(std::unique_ptr<KeyBackend> first,
-                                               BackendMaker make);
 
 // A desktop notification, for what the user must know without a box in the way of typing.
 void notifyDesktop(const std::string &summary, const std::string &body);

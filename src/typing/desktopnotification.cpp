@@ -1,5 +1,5 @@
 // What the user must know without a box in the way of typing.
-#include "typing/linux/linuxkeybackends.h"
+#include "typing/linuxkeybackends.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
