@@ -75,6 +75,7 @@ private:
     void sendCommandLine();
     void appendToLog(const QString &text);
     void logNotTyped(const QByteArray &bytes);
+    void putOutOverlongLine();
     void dropOldestLogLines();
     KeyInjector &keyInjector();
 
@@ -82,6 +83,8 @@ private:
     std::unique_ptr<SerialLink> serialPort;
     SerialSettings serialSettings;
     LineAssembler receivedLines;
+    // Said once until a line ends again.
+    bool toldOfOverlongLine = false;
     bool directMode;
     std::unique_ptr<KeyInjector> injector;
     QTimer *reopenTimer;

@@ -2,6 +2,7 @@
 
 #include "app/widgetform.h"
 #include "receive/receivelogic.h"
+#include "typing/keybackend.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -13,13 +14,41 @@ void Widget::readMyCom()
         return;
     if (serialPort->bytesAvailable() <= 0)
         return;
-    if (!receivedLines.append(serialPort->readAll()))
-        return;
+    receivedLines.append(serialPort->readAll());
+    for (;;) {
+        switch (receivedLines.due()) {
+        case LineAssembler::Due::Nothing:
+            return;
+        case LineAssembler::Due::OverlongLine:
+            putOutOverlongLine();
+            break;
+        case LineAssembler::Due::Line:
+            toldOfOverlongLine = false;
+            if (ui->checkBox_ToKeyboard->isChecked())
+                readMyComAsKeyboard();
+            else
+                appendToLog(receivedLines.takeForLog());
+            break;
+        }
+    }
+}
 
+// A line that has reached the bound without an end is never typed: so much text is no reading,
+// and would hold the window for minutes. It is kept where the user can see what came.
+void Widget::putOutOverlongLine()
+{
     if (ui->checkBox_ToKeyboard->isChecked())
-        readMyComAsKeyboard();
+        logNotTyped(receivedLines.takeOverlongLine());
     else
-        appendToLog(receivedLines.takeForLog());
+        appendToLog(receivedLines.takeOverlongLineForLog());
+    if (!toldOfOverlongLine)
+        tellUser(tr("The device sent %1 KiB without a line end")
+                     .arg(LineAssembler::defaultLineBound / 1024)
+                     .toStdString(),
+                 tr("Check its line-end and baud rate settings. What it sent is in Quillon's "
+                    "data log.")
+                     .toStdString());
+    toldOfOverlongLine = true;
 }
 
 // New text always goes at the end, whatever the user has clicked or selected in the log, and the

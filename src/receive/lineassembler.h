@@ -6,13 +6,26 @@
 
 // Collects what the device sends between reads, and hands out what is due at each line end. A
 // reading comes out the same however the device's bytes were split into reads: what cannot be
-// judged before more bytes arrive waits for them.
+// judged before more bytes arrive waits for them. A line that does not end is not held without
+// bound: a device whose line-end or baud rate setting is wrong never ends one.
 class LineAssembler
 {
 public:
-    // Adds what was read; true when the bytes held now contain a line end or one of the
-    // device's end markers, so that a processing is due.
-    bool append(const QByteArray &bytes);
+    // The longest real readings (2D barcodes) hold about 7,000 characters, and typing 8 KiB
+    // already takes five and a half minutes.
+    static constexpr int defaultLineBound = 8192;
+    explicit LineAssembler(int lineBound = defaultLineBound);
+
+    // Adds what was read, searching only the new bytes for a line end.
+    void append(const QByteArray &bytes);
+
+    enum class Due
+    {
+        Nothing,
+        Line,        // the bytes held contain a line end or one of the device's end markers
+        OverlongLine // the bound was reached first
+    };
+    Due due() const;
 
     // The bytes to type, all of them but an escape sequence not complete yet at the end, which
     // waits for the rest; in the Fennick export mode (`fennick`) the sequences for Enter and Tab
@@ -24,14 +37,24 @@ public:
     // second line end.
     QString takeForLog();
 
+    // The first `lineBound` bytes held, but for an escape sequence or UTF-8 character not
+    // complete yet at their end, which stays with the rest of the line: as bytes, and as the log
+    // shows them, on a line of their own (nothing if they show nothing).
+    QByteArray takeOverlongLine();
+    QString takeOverlongLineForLog();
+
     // The device is gone, or another port was chosen: its unfinished line is never joined to
     // what comes next.
     void dropUnfinishedLine();
 
 private:
     QByteArray takeAllBut(int tailLength);
+    QByteArray takeUpToBound();
+    QByteArray take(int length);
 
+    int lineBound;
     QByteArray rxBuffer;
+    int lineEnd = -1; // right after the first line end or end marker held, or -1
     bool logEndsWithCarriageReturn = false;
 };
 

@@ -1,7 +1,6 @@
 #include "receive/receivelogic.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -67,6 +66,19 @@ const QByteArray enterEscape = QByteArrayLiteral("\x1b"
 const QByteArray tabEscape = QByteArrayLiteral("\x1b"
                                                "TAB.");
 
+// A carriage return or line feed, or the last byte of "enter." or "TAB."; a marker that began
+// in an earlier read is found once its last byte arrives.
+bool endMarkerEndsAt(const QByteArray &buffer, int at)
+{
+    const char byte = buffer[at];
+    if (byte == '\r' || byte == '\n')
+        return true;
+    const auto precededBy = [&](const char *word, int length) {
+        return at >= length && std::equal(word, word + length, buffer.constData() + at - length);
+    };
+    return byte == '.' && (precededBy("enter", 5) || precededBy("TAB", 3));
+}
+
 } // namespace
 
 namespace ReceiveLogic {
@@ -91,14 +103,13 @@ int unfinishedUtf8Length(const QByteArray &buffer)
     return 0;
 }
 
-bool containsEndMarker(const QByteArray &buffer)
+int endOfFirstEndMarker(const QByteArray &buffer, int from)
 {
-    static const std::array<QByteArray, 5> markers{"enter.", "TAB.", "\r\n", "\r", "\n"};
-    for (const QByteArray &marker : markers) {
-        if (buffer.contains(marker))
-            return true;
+    for (int at = from; at < buffer.size(); ++at) {
+        if (endMarkerEndsAt(buffer, at))
+            return at + 1;
     }
-    return false;
+    return -1;
 }
 
 void translateFennickEscapes(QByteArray &buffer)

@@ -6,8 +6,10 @@
 
 namespace ReceiveLogic {
 
-// Whether the buffer holds a line end or one of the device's end markers, so is due processing.
-bool containsEndMarker(const QByteArray &buffer);
+// The index right after the first line end or end marker of the device in the buffer that ends
+// at `from` or later, or -1 if none does; markers ending before `from` are not looked for, so
+// that only what is new need be searched.
+int endOfFirstEndMarker(const QByteArray &buffer, int from = 0);
 
 // Turns the device's escape sequences for Enter and Tab into CR LF and Tab.
 void translateFennickEscapes(QByteArray &buffer);
