@@ -1,6 +1,8 @@
 // The data log over a long run: a pseudo-terminal pushes 100 MiB of readings at full speed into
 // the program's window in log mode. Prints throughput, resident memory at start, when the log
 // reaches its line bound and at the end, and how long one processing takes at the bound.
+// With the argument "no-line-end" instead: a device that never ends its line, 1 MiB in 64-byte
+// reads into the window in keyboard mode; prints the CPU time and resident memory it costs.
 #include "app/widget.h"
 #include "serial/portlist.h"
 
@@ -11,7 +13,10 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -19,6 +24,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -127,12 +133,46 @@ std::vector<double> processingTimesMs(int master, QTextDocument *log, int count)
     return times;
 }
 
+double threadCpuSeconds()
+{
+    rusage usage = {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Each 64 bytes are written once the program has read the ones before, so that every read of
+// the program's takes 64 bytes, as from a slow line: nothing reads the pty while this thread,
+// the program's, waits for them to arrive.
+void measureNoLineEnd(int master, int slave)
+{
+    constexpr int total = 1024 * 1024, chunk = 64;
+    const std::string digits(chunk, '7');
+    const double rssStart = residentMiB();
+    const double cpuStart = threadCpuSeconds();
+    for (int sent = 0; sent < total; sent += chunk) {
+        writeAll(master, digits);
+        pollfd arrived = {slave, POLLIN, 0};
+        poll(&arrived, 1, -1);
+        int waiting = 0;
+        while (ioctl(slave, FIONREAD, &waiting) == 0 && waiting > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::printf("| device without a line end: 1 MiB in %d-byte reads, keyboard mode | figure |\n"
+                "|---|---|\n",
+                chunk);
+    std::printf("| CPU time of the program's thread (s) | %.2f |\n", threadCpuSeconds() - cpuStart);
+    std::printf("| resident memory before → after (MiB) | %.1f → %.1f |\n", rssStart,
+                residentMiB());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 1)
+    const bool noLineEnd = argc > 1 && std::strcmp(argv[1], "no-line-end") == 0;
+    if (argc > 1 && !noLineEnd)
         floodBytes = std::atoll(argv[1]) * 1024 * 1024;
     int master = -1, slave = -1;
     char name[256] = {};
@@ -144,6 +184,10 @@ int main(int argc, char *argv[])
     PortList::replaceForTests({QString::fromLatin1(name)});
     Widget window;
     window.show();
+    if (noLineEnd) {
+        measureNoLineEnd(master, slave);
+        return 0;
+    }
     window.findChild<QCheckBox *>(QStringLiteral("checkBox_ToKeyboard"))->click();
     QTextDocument *log =
         window.findChild<QTextBrowser *>(QStringLiteral("textBrowser_dataLog"))->document();
