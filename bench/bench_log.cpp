@@ -144,7 +144,7 @@ double threadCpuSeconds()
 // Each 64 bytes are written once the program has read the ones before, so that every read of
 // the program's takes 64 bytes, as from a slow line: nothing reads the pty while this thread,
 // the program's, waits for them to arrive.
-void measureNoLineEnd(int master, int slave)
+void measureNoLineEnd(int master, int slave, QTextDocument *log)
 {
     constexpr int total = 1024 * 1024, chunk = 64;
     const std::string digits(chunk, '7');
@@ -164,6 +164,7 @@ void measureNoLineEnd(int master, int slave)
     std::printf("| CPU time of the program's thread (s) | %.2f |\n", threadCpuSeconds() - cpuStart);
     std::printf("| resident memory before → after (MiB) | %.1f → %.1f |\n", rssStart,
                 residentMiB());
+    std::printf("| lines in the data log | %d |\n", log->blockCount() - 1);
 }
 
 } // namespace
@@ -184,13 +185,13 @@ int main(int argc, char *argv[])
     PortList::replaceForTests({QString::fromLatin1(name)});
     Widget window;
     window.show();
+    QTextDocument *log =
+        window.findChild<QTextBrowser *>(QStringLiteral("textBrowser_dataLog"))->document();
     if (noLineEnd) {
-        measureNoLineEnd(master, slave);
+        measureNoLineEnd(master, slave, log);
         return 0;
     }
     window.findChild<QCheckBox *>(QStringLiteral("checkBox_ToKeyboard"))->click();
-    QTextDocument *log =
-        window.findChild<QTextBrowser *>(QStringLiteral("textBrowser_dataLog"))->document();
 
     const Flood run = flood(master, log);
     const std::vector<double> times = processingTimesMs(master, log, 200);
