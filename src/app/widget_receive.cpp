@@ -2,6 +2,7 @@
 
 #include "app/widgetform.h"
 #include "receive/receivelogic.h"
+#include "serial/connection.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -9,11 +10,11 @@
 
 void Widget::readMyCom()
 {
-    if (!serialPort || !serialPort->isOpen())
+    if (!connection->isOpen())
         return;
-    if (serialPort->bytesAvailable() <= 0)
+    if (connection->bytesAvailable() <= 0)
         return;
-    if (!receivedLines.append(serialPort->readAll()))
+    if (!receivedLines.append(connection->readAll()))
         return;
 
     if (ui->checkBox_ToKeyboard->isChecked())
