@@ -46,14 +46,20 @@ void Connection::setSettings(const SerialSettings &settings)
     serialSettings = settings;
 }
 
+// Asked for while it is awaited, the lost device is opened the way it is looked for: a Connect
+// or a new setting must not open the other instrument that now has its old name.
 bool Connection::open(const QString &portName)
 {
+    const QString name =
+        awaitingLostDevice() && portName == openedPortName ? nameOfLostDevice() : portName;
     reopenTimer->stop();
     dropLink();
-    linkTo(portName);
+    if (name.isEmpty())
+        return false;
+    linkTo(name);
     if (!serialPort->open(serialSettings))
         return false;
-    openedDeviceIdentity = identityOf(portName);
+    openedDeviceIdentity = identityOf(name);
     return true;
 }
 
@@ -82,6 +88,11 @@ QByteArray Connection::readAll()
 qint64 Connection::write(const QByteArray &bytes)
 {
     return serialPort ? serialPort->write(bytes) : -1;
+}
+
+bool Connection::awaitingLostDevice() const
+{
+    return reopenTimer->isActive();
 }
 
 QString Connection::nameOfLostDevice() const

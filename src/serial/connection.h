@@ -31,8 +31,9 @@ public:
     const SerialSettings &settings() const { return serialSettings; }
     void setSettings(const SerialSettings &settings);
 
-    // The user opens the port of that name anew, which ends the looking for a lost device;
-    // false if it cannot be opened.
+    // The user opens the port of that name anew, which ends the looking for a lost device. While
+    // the device lost there is looked for, that device is opened, wherever it is now; false if
+    // it cannot be opened (busy, gone, not back yet).
     bool open(const QString &portName);
     // The user lets the port go; a lost device is no longer looked for.
     void close();
@@ -52,6 +53,7 @@ signals:
     void reopened(const QString &portName);
 
 private:
+    bool awaitingLostDevice() const;
     QString nameOfLostDevice() const;
     void tryReopening();
     void linkTo(const QString &portName);
