@@ -1,13 +1,13 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
+#include "serial/connection.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace {
 
@@ -22,11 +22,12 @@ QIcon applicationIcon()
 } // namespace
 
 Widget::Widget(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<WidgetForm>()), serialPort(nullptr), directMode(true),
-      reopenTimer(new QTimer(this))
+    : QWidget(parent), ui(std::make_unique<WidgetForm>()), connection(new Connection(this)),
+      directMode(true)
 {
-    reopenTimer->setInterval(defaultReopenInterval);
-    connect(reopenTimer, &QTimer::timeout, this, &Widget::tryReopeningLostPort);
+    connect(connection, &Connection::readyRead, this, &Widget::readMyCom);
+    connect(connection, &Connection::deviceLost, this, &Widget::deviceLost);
+    connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
     ui->setupUi(this);
     setWindowIcon(applicationIcon());
 
@@ -42,7 +43,8 @@ Widget::Widget(QWidget *parent)
 
 Widget::~Widget()
 {
-    serialPort.reset();
+    // The port is closed while the window it reports to is still whole.
+    delete connection;
     ui.reset();
 }
 

@@ -2,19 +2,18 @@
 #define QUILLON_APP_WIDGET_H
 
 #include "receive/lineassembler.h"
-#include "serial/seriallink.h"
-#include "serial/serialsettings.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class Connection;
 class KeyInjector;
 struct PortInfo;
-class QTimer;
+struct SerialSettings;
 struct WidgetForm;
 
-// The main window: owns the form, the serial link, its settings and the received data.
+// The main window: owns the form, the connection to the device and the received data.
 class Widget : public QWidget
 {
     Q_OBJECT
@@ -35,9 +34,7 @@ public:
     static constexpr int defaultLogLineLimit = 20000;
     void setLogLineLimit(int lines);
 
-    // A device lost while connected is looked for again this often, until it is back or the
-    // user does anything with the connection.
-    static constexpr int defaultReopenInterval = 1000; // ms
+    // How often a device lost while connected is looked for again.
     void setReopenInterval(int milliseconds);
 
     // Replaces the platform's key injector; until then it is created on first use.
@@ -62,16 +59,16 @@ private slots:
 
 private:
     void openPort();
-    void listenTo(SerialLink &link);
+    void openWith(const SerialSettings &settings);
     void refreshPortList();
     void showPorts(const QList<PortInfo> &ports, const QString &selected);
     void addPortEntry(const PortInfo &port);
     QString portToolTip(const PortInfo &port) const;
     void setSendEnabled(bool on);
     void deviceLost();
+    void lostDeviceReopened();
+    void showOpenedPortSelected();
     void dropUnfinishedLine();
-    void tryReopeningLostPort();
-    void stopReopening();
     void sendCommandLine();
     void appendToLog(const QString &text);
     void logNotTyped(const QByteArray &bytes);
@@ -80,17 +77,12 @@ private:
     KeyInjector &keyInjector();
 
     std::unique_ptr<WidgetForm> ui;
-    std::unique_ptr<SerialLink> serialPort;
-    SerialSettings serialSettings;
+    Connection *connection;
     LineAssembler receivedLines;
     // Said once until a line ends again.
     bool toldOfOverlongLine = false;
     bool directMode;
     std::unique_ptr<KeyInjector> injector;
-    QTimer *reopenTimer;
-    // The port the link was last opened on and what the device there is, to find it again.
-    QString openedPortName;
-    QString openedDeviceIdentity;
     int logLineLimit = defaultLogLineLimit;
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/widgetform.h"
 #include "receive/receivelogic.h"
+#include "serial/connection.h"
 #include "typing/keybackend.h"
 #include "typing/keyinjector.h"
 
@@ -10,11 +11,11 @@
 
 void Widget::readMyCom()
 {
-    if (!serialPort || !serialPort->isOpen())
+    if (!connection->isOpen())
         return;
-    if (serialPort->bytesAvailable() <= 0)
+    if (connection->bytesAvailable() <= 0)
         return;
-    receivedLines.append(serialPort->readAll());
+    receivedLines.append(connection->readAll());
     for (;;) {
         switch (receivedLines.due()) {
         case LineAssembler::Due::Nothing:

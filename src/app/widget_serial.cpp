@@ -1,67 +1,61 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
+#include "serial/connection.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
 
 #include <QMessageBox>
 #include <QSignalBlocker>
-#include <QTimer>
 
 void Widget::on_comboBox_Baud_currentIndexChanged(const QString &arg1)
 {
-    serialSettings.baudRate = baudRateFor(arg1);
-    openPort();
+    SerialSettings settings = connection->settings();
+    settings.baudRate = baudRateFor(arg1);
+    openWith(settings);
 }
 
 void Widget::on_comboBox_BitParity_currentIndexChanged(const QString &arg1)
 {
-    setCharacterFormatFor(arg1, serialSettings);
-    openPort();
+    SerialSettings settings = connection->settings();
+    setCharacterFormatFor(arg1, settings);
+    openWith(settings);
 }
 
 void Widget::on_comboBox_StopBit_currentIndexChanged(const QString &arg1)
 {
-    serialSettings.stopBits = stopBitsFor(arg1);
-    openPort();
+    SerialSettings settings = connection->settings();
+    settings.stopBits = stopBitsFor(arg1);
+    openWith(settings);
 }
 
 void Widget::on_comboBox_HdShake_currentIndexChanged(const QString &arg1)
 {
-    serialSettings.flowControl = flowControlFor(arg1);
+    SerialSettings settings = connection->settings();
+    settings.flowControl = flowControlFor(arg1);
+    openWith(settings);
+}
+
+void Widget::openWith(const SerialSettings &settings)
+{
+    connection->setSettings(settings);
     openPort();
 }
 
 void Widget::openPort()
 {
-    stopReopening();
-    if (serialPort) {
-        serialPort->close();
-        serialPort.reset();
-    }
-    openedDeviceIdentity.clear();
     const QString portName = ui->comboBox_SerialPort->currentText();
     if (portName.isEmpty())
         return;
 
-    serialPort = createSerialLink(portName);
-    openedPortName = portName;
-    if (!serialPort->open(serialSettings)) {
+    if (!connection->open(portName)) {
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
         ui->checkBox_Connect->setChecked(false);
         return;
     }
-    listenTo(*serialPort);
-    if (const auto port = PortList::find(PortList::available(), portName))
-        openedDeviceIdentity = port->identity;
+    showOpenedPortSelected();
     ui->checkBox_Connect->setChecked(true);
-}
-
-void Widget::listenTo(SerialLink &link)
-{
-    connect(&link, &SerialLink::readyRead, this, &Widget::readMyCom);
-    connect(&link, &SerialLink::deviceLost, this, &Widget::deviceLost);
 }
 
 // Listing the ports anew never opens one: the selection only changes when the user picks.
@@ -120,49 +114,27 @@ QString Widget::portToolTip(const PortInfo &port) const
 
 void Widget::setReopenInterval(int milliseconds)
 {
-    reopenTimer->setInterval(milliseconds);
+    connection->setReopenInterval(milliseconds);
 }
 
-void Widget::stopReopening()
-{
-    reopenTimer->stop();
-}
-
-// The link of the lost device is kept, closed, with its connections; it is opened again as it is
-// once the device is back.
 void Widget::deviceLost()
 {
     ui->checkBox_Connect->setChecked(false);
     dropUnfinishedLine();
-    reopenTimer->start();
 }
 
-// A failed attempt (still gone, or busy) stays silent. A device that says who it is is looked for
-// under whatever name it has now, and never under its old name once another device has that.
-void Widget::tryReopeningLostPort()
+void Widget::lostDeviceReopened()
 {
-    if (!serialPort)
-        return;
-    QList<PortInfo> ports;
-    QString portName = openedPortName;
-    if (!openedDeviceIdentity.isEmpty()) {
-        ports = PortList::available();
-        portName = PortList::nameOfDevice(ports, openedDeviceIdentity, openedPortName);
-        if (portName.isEmpty())
-            return;
-    }
-    if (portName != openedPortName) {
-        serialPort = createSerialLink(portName);
-        openedPortName = portName;
-        listenTo(*serialPort);
-    }
-    if (!serialPort->open(serialSettings))
-        return;
-    stopReopening();
-    if (portName != ui->comboBox_SerialPort->currentText())
-        showPorts(ports, portName);
+    showOpenedPortSelected();
     ui->checkBox_Connect->setChecked(true);
     setSendEnabled(true);
+}
+
+// A device found again under another name is shown selected under that name.
+void Widget::showOpenedPortSelected()
+{
+    if (connection->portName() != ui->comboBox_SerialPort->currentText())
+        showPorts(PortList::available(), connection->portName());
 }
 
 // What the last device sent of a line it never finished is not joined to what the next one sends.
@@ -175,22 +147,21 @@ void Widget::dropUnfinishedLine()
 
 void Widget::on_checkBox_Connect_clicked(bool checked)
 {
-    stopReopening();
     if (checked) {
         openPort();
         setSendEnabled(true);
-    } else if (serialPort) {
-        serialPort->close();
+    } else {
+        connection->close();
     }
 }
 
+// Picking a port takes it by its name, whatever device was looked for before.
 void Widget::on_comboBox_SerialPort_currentIndexChanged(int index)
 {
     Q_UNUSED(index)
     ui->checkBox_Connect->setChecked(false);
     setSendEnabled(false);
-    if (serialPort)
-        serialPort->close();
+    connection->close();
     dropUnfinishedLine();
     openPort();
 }
@@ -215,11 +186,11 @@ void Widget::on_lineEdit_SendCommand_returnPressed()
 void Widget::sendCommandLine()
 {
     // A closed port would refuse the write anyway; asking first spares a warning on stderr.
-    if (!serialPort || !serialPort->isOpen())
+    if (!connection->isOpen())
         return;
     QByteArray line = ui->lineEdit_SendCommand->text().toLocal8Bit();
     line.append("\n\r");
-    serialPort->write(line);
+    connection->write(line);
 }
 
 void Widget::on_checkBox_ToKeyboard_clicked()

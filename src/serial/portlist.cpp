@@ -26,18 +26,6 @@ std::optional<PortInfo> find(const QList<PortInfo> &ports, const QString &name)
     return std::nullopt;
 }
 
-QString nameOfDevice(const QList<PortInfo> &ports, const QString &identity, const QString &lastName)
-{
-    QStringList names;
-    for (const PortInfo &port : ports) {
-        if (!identity.isEmpty() && port.identity == identity)
-            names << port.name;
-    }
-    if (names.size() == 1)
-        return names.first();
-    return names.contains(lastName) ? lastName : QString();
-}
-
 void replaceForTests(const QList<PortInfo> &ports)
 {
     testPorts() = ports;

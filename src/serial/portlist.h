@@ -34,11 +34,6 @@ QList<PortInfo> systemPorts();
 // The port of that name in the list, if listed.
 std::optional<PortInfo> find(const QList<PortInfo> &ports, const QString &name);
 
-// The name under which the device of that identity is listed now; empty if it is not there.
-// Should two ports carry it (two identical adapters), only the last name is taken, never a guess.
-QString nameOfDevice(const QList<PortInfo> &ports, const QString &identity,
-                     const QString &lastName);
-
 // Makes available() return these ports instead of the system's, until called again. For tests
 // only: they must never list or open the machine's real ports.
 void replaceForTests(const QList<PortInfo> &ports);

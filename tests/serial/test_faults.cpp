@@ -119,10 +119,18 @@ private slots:
         QCOMPARE(harness.keys->typed, QByteArray("a\r\n12.5\r8\r"));
     }
 
+    void lostInstrumentIsFoundAgainByWhoItIsNotByName_data()
+    {
+        QTest::addColumn<bool>("userClicksConnect");
+        QTest::newRow("by itself") << false;
+        QTest::newRow("Connect clicked while it is awaited") << true;
+    }
+
     // Two adapters of one kind, both pulled out, come back with their names swapped: the lost
     // instrument is opened again under its new name, never the other one under the old name.
     void lostInstrumentIsFoundAgainByWhoItIsNotByName()
     {
+        QFETCH(bool, userClicksConnect);
         auto first = std::make_unique<PseudoTerminal>();
         auto second = std::make_unique<PseudoTerminal>();
         PortAlias usb0(first->slavePath(), QStringLiteral("ttyUSB0"));
@@ -136,7 +144,7 @@ private slots:
         };
         MessageBoxCatcher catcher;
         Harness harness(QList<PortInfo>{port(usb0, "A"), port(usb1, "B")});
-        harness.window->setReopenInterval(20);
+        harness.window->setReopenInterval(userClicksConnect ? 3600000 : 20);
         auto *list = harness.get<QComboBox>("comboBox_SerialPort");
 
         PortList::replaceForTests(QList<PortInfo>());
@@ -146,12 +154,16 @@ private slots:
         auto instrumentB = std::make_unique<PseudoTerminal>();
         usb0.pointTo(instrumentB->slavePath());
         PortList::replaceForTests({port(usb0, "B")});
-        QTest::qWait(300); // some fifteen chances to open the wrong instrument
-        QVERIFY(!harness.connected());
+        if (!userClicksConnect) {
+            QTest::qWait(300); // some fifteen chances to open the wrong instrument
+            QVERIFY(!harness.connected());
+        }
 
         auto instrumentA = std::make_unique<PseudoTerminal>();
         usb1.pointTo(instrumentA->slavePath());
         PortList::replaceForTests({port(usb0, "B"), port(usb1, "A")});
+        if (userClicksConnect)
+            harness.clickConnect();
         QTRY_VERIFY(harness.connected());
         QCOMPARE(list->currentText(), usb1.path());
         instrumentB->send("from B\r");

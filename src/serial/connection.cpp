@@ -1,0 +1,140 @@
+#include "serial/connection.h"
+
+#include "serial/portlist.h"
+
+#include <QTimer>
+
+namespace {
+
+// Should two ports carry the identity (two identical adapters), only the last name is taken,
+// never a guess.
+QString nameOfDevice(const QList<PortInfo> &ports, const QString &identity, const QString &lastName)
+{
+    QStringList names;
+    for (const PortInfo &port : ports) {
+        if (port.identity == identity)
+            names << port.name;
+    }
+    if (names.size() == 1)
+        return names.first();
+    return names.contains(lastName) ? lastName : QString();
+}
+
+QString identityOf(const QString &portName)
+{
+    const auto port = PortList::find(PortList::available(), portName);
+    return port ? port->identity : QString();
+}
+
+} // namespace
+
+Connection::Connection(QObject *parent) : QObject(parent), reopenTimer(new QTimer(this))
+{
+    reopenTimer->setInterval(defaultReopenInterval);
+    connect(reopenTimer, &QTimer::timeout, this, &Connection::tryReopening);
+}
+
+Connection::~Connection() = default;
+
+void Connection::setReopenInterval(int milliseconds)
+{
+    reopenTimer->setInterval(milliseconds);
+}
+
+void Connection::setSettings(const SerialSettings &settings)
+{
+    serialSettings = settings;
+}
+
+// Asked for while it is awaited, the lost device is opened the way it is looked for: a Connect
+// or a new setting must not open the other instrument that now has its old name.
+bool Connection::open(const QString &portName)
+{
+    const QString name =
+        awaitingLostDevice() && portName == openedPortName ? nameOfLostDevice() : portName;
+    reopenTimer->stop();
+    dropLink();
+    if (name.isEmpty())
+        return false;
+    linkTo(name);
+    if (!serialPort->open(serialSettings))
+        return false;
+    openedDeviceIdentity = identityOf(name);
+    return true;
+}
+
+void Connection::close()
+{
+    reopenTimer->stop();
+    if (serialPort)
+        serialPort->close();
+}
+
+bool Connection::isOpen() const
+{
+    return serialPort && serialPort->isOpen();
+}
+
+qint64 Connection::bytesAvailable() const
+{
+    return serialPort ? serialPort->bytesAvailable() : 0;
+}
+
+QByteArray Connection::readAll()
+{
+    return serialPort ? serialPort->readAll() : QByteArray();
+}
+
+qint64 Connection::write(const QByteArray &bytes)
+{
+    return serialPort ? serialPort->write(bytes) : -1;
+}
+
+bool Connection::awaitingLostDevice() const
+{
+    return reopenTimer->isActive();
+}
+
+QString Connection::nameOfLostDevice() const
+{
+    if (openedDeviceIdentity.isEmpty())
+        return openedPortName;
+    return nameOfDevice(PortList::available(), openedDeviceIdentity, openedPortName);
+}
+
+// A failed attempt (still gone, or busy) stays silent. The link of the lost device is kept,
+// closed, with its connections, and opened again as it is while the device keeps its name.
+void Connection::tryReopening()
+{
+    const QString name = nameOfLostDevice();
+    if (name.isEmpty())
+        return;
+    if (name != openedPortName)
+        linkTo(name);
+    if (!serialPort->open(serialSettings))
+        return;
+    reopenTimer->stop();
+    emit reopened(name);
+}
+
+void Connection::linkTo(const QString &portName)
+{
+    serialPort = createSerialLink(portName);
+    openedPortName = portName;
+    connect(serialPort.get(), &SerialLink::readyRead, this, &Connection::readyRead);
+    connect(serialPort.get(), &SerialLink::deviceLost, this, &Connection::linkLost);
+}
+
+void Connection::dropLink()
+{
+    if (!serialPort)
+        return;
+    serialPort->close();
+    serialPort.reset();
+}
+
+void Connection::linkLost()
+{
+    reopenTimer->start();
+    emit deviceLost();
+}
