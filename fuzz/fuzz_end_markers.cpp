@@ -1,7 +1,7 @@
 // Cuts the input into chunks as a serial port might deliver them and collects them the way the
 // program does: every byte ends up processed or still waiting, and nothing waits behind a
 // line end.
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray processed;
     for (int at = 0; at < stream.size(); at += static_cast<int>(chunkSize)) {
         waiting.append(stream.mid(at, static_cast<int>(chunkSize)));
-        const bool due = ReceiveLogic::containsEndMarker(waiting);
+        const bool due = DeviceBytes::containsEndMarker(waiting);
         if (due != naiveContainsEndMarker(waiting))
             std::abort();
         if (due) {

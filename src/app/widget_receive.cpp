@@ -1,7 +1,7 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -75,7 +75,7 @@ void Widget::readMyComAsKeyboard()
 // A reading that could not be typed is kept where the user can still copy it.
 void Widget::logNotTyped(const QByteArray &bytes)
 {
-    QString text = ReceiveLogic::logText(bytes);
+    QString text = DeviceBytes::logText(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!text.endsWith(QLatin1Char('\n')))

@@ -1,11 +1,11 @@
 #include "receive/lineassembler.h"
 
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 bool LineAssembler::append(const QByteArray &bytes)
 {
     rxBuffer.append(bytes);
-    return ReceiveLogic::containsEndMarker(rxBuffer);
+    return DeviceBytes::containsEndMarker(rxBuffer);
 }
 
 QByteArray LineAssembler::takeForTyping(bool fennick)
@@ -14,14 +14,14 @@ QByteArray LineAssembler::takeForTyping(bool fennick)
     logEndsWithCarriageReturn = false;
     if (!fennick)
         return takeAllBut(0);
-    QByteArray line = takeAllBut(ReceiveLogic::unfinishedEscapeLength(rxBuffer));
-    ReceiveLogic::translateFennickEscapes(line);
+    QByteArray line = takeAllBut(DeviceBytes::unfinishedEscapeLength(rxBuffer));
+    DeviceBytes::translateFennickEscapes(line);
     return line;
 }
 
 QString LineAssembler::takeForLog()
 {
-    QString text = ReceiveLogic::logText(takeAllBut(ReceiveLogic::unfinishedUtf8Length(rxBuffer)));
+    QString text = DeviceBytes::logText(takeAllBut(DeviceBytes::unfinishedUtf8Length(rxBuffer)));
     const bool completesCrLf = logEndsWithCarriageReturn && text.startsWith(QLatin1Char('\n'));
     if (completesCrLf)
         text.remove(0, 1);

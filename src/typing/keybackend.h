@@ -32,10 +32,10 @@ public:
         return false;
     }
 
-    // Readies what the stroke of the next slot needs (a key bound for a character the layout
-    // lacks), so that the receiving application has a pause between that change and the key.
-    // True if it changed the keyboard mapping.
-    virtual bool prepareStroke(const KeyStroke &stroke)
+    // Binds a key for the character of the next slot's stroke if the layout lacks one, so that
+    // the receiving application has a pause between that change and the key. True if it changed
+    // the keyboard mapping.
+    virtual bool bindKeyIfLacking(const KeyStroke &stroke)
     {
         (void)stroke;
         return false;

@@ -45,7 +45,7 @@ std::string KeyInjector::typeLine(std::string_view bytes)
 // The pause before a key is where its key binding goes.
 bool KeyInjector::prepareNextSlot(std::string_view rest)
 {
-    return !rest.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(
+    return !rest.empty() && backend->bindKeyIfLacking(ByteKeyMapper(mapper).map(
                                 static_cast<unsigned char>(rest.front())));
 }
 

@@ -7,11 +7,11 @@
 
 namespace {
 
-std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> injector, const char *choice,
+std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> backend, const char *choice,
                                      const std::string &reason)
 {
     std::fprintf(stderr, "quillon: typing with %s (%s)\n", choice, reason.c_str());
-    return injector;
+    return backend;
 }
 
 // What remains when no Wayland way of typing works: XTest, which reaches X11 applications only.

@@ -41,9 +41,9 @@ public:
         return current && current->modifierHeldFor(stroke);
     }
 
-    bool prepareStroke(const KeyStroke &stroke) override
+    bool bindKeyIfLacking(const KeyStroke &stroke) override
     {
-        return current && current->prepareStroke(stroke);
+        return current && current->bindKeyIfLacking(stroke);
     }
 
 private:

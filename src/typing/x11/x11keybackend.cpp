@@ -78,7 +78,7 @@ public:
 
     // A character the layout lacks gets its spare key bound here, a slot before it is typed:
     // some applications apply a keymap change only after the key events already queued.
-    bool prepareStroke(const KeyStroke &stroke) override
+    bool bindKeyIfLacking(const KeyStroke &stroke) override
     {
         processEvents();
         if (lost || layout.locate(keysymFor(stroke), state.group).code != 0)

@@ -1,4 +1,4 @@
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 #include <algorithm>
 #include <array>
@@ -69,7 +69,7 @@ const QByteArray tabEscape = QByteArrayLiteral("\x1b"
 
 } // namespace
 
-namespace ReceiveLogic {
+namespace DeviceBytes {
 
 int unfinishedEscapeLength(const QByteArray &buffer)
 {
@@ -125,4 +125,4 @@ QString logText(const QByteArray &buffer)
     return text;
 }
 
-} // namespace ReceiveLogic
+} // namespace DeviceBytes
