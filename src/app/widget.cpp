@@ -1,5 +1,7 @@
 #include "app/widget.h"
 
+#include "app/ownwindows.h"
+#include "app/traynotices.h"
 #include "app/widgetform.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
@@ -23,8 +25,13 @@ QIcon applicationIcon()
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), serialPort(nullptr), directMode(true),
-      reopenTimer(new QTimer(this))
+      ownWindows(std::make_unique<QtOwnWindows>()), reopenTimer(new QTimer(this))
 {
+    // Where the platform has no notifications of its own, the user is told from the tray.
+    if (!noticeDisplay()) {
+        trayNotices = std::make_unique<TrayNotices>(applicationIcon());
+        setNoticeDisplay(trayNotices.get());
+    }
     reopenTimer->setInterval(defaultReopenInterval);
     connect(reopenTimer, &QTimer::timeout, this, &Widget::tryReopeningLostPort);
     ui->setupUi(this);
@@ -43,6 +50,9 @@ Widget::Widget(QWidget *parent)
 Widget::~Widget()
 {
     serialPort.reset();
+    injector.reset();
+    if (trayNotices)
+        setNoticeDisplay(nullptr);
     ui.reset();
 }
 
@@ -62,12 +72,14 @@ void Widget::prepareKeyInjector()
 void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
 {
     injector = std::move(replacement);
+    if (injector)
+        injector->setOwnWindows(ownWindows.get());
 }
 
 KeyInjector &Widget::keyInjector()
 {
     if (!injector)
-        injector = createKeyInjector(QGuiApplication::platformName().toStdString());
+        setKeyInjector(createKeyInjector(QGuiApplication::platformName().toStdString()));
     return *injector;
 }
 

@@ -10,8 +10,10 @@
 #include <memory>
 
 class KeyInjector;
+class OwnWindows;
 struct PortInfo;
 class QTimer;
+class TrayNotices;
 struct WidgetForm;
 
 // The main window: owns the form, the serial link, its settings and the received data.
@@ -40,7 +42,8 @@ public:
     static constexpr int defaultReopenInterval = 1000; // ms
     void setReopenInterval(int milliseconds);
 
-    // Replaces the platform's key injector; until then it is created on first use.
+    // Replaces the platform's key injector; until then it is created on first use. Either way it
+    // never types into this program's own windows.
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
 
 private slots:
@@ -74,7 +77,7 @@ private:
     void stopReopening();
     void sendCommandLine();
     void appendToLog(const QString &text);
-    void logNotTyped(const QByteArray &bytes);
+    void logNotTyped(const ReceivedBytes &bytes);
     void dropOldestLogLines();
     KeyInjector &keyInjector();
 
@@ -83,7 +86,9 @@ private:
     SerialSettings serialSettings;
     LineAssembler receivedLines;
     bool directMode;
+    std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;
+    std::unique_ptr<TrayNotices> trayNotices;
     QTimer *reopenTimer;
     // The port the link was last opened on and what the device there is, to find it again.
     QString openedPortName;

@@ -1,7 +1,6 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
-#include "receive/devicebytes.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -65,19 +64,20 @@ void Widget::dropOldestLogLines()
 
 void Widget::readMyComAsKeyboard()
 {
-    const QByteArray line = receivedLines.takeForTyping(directMode);
-    const std::string untyped =
-        keyInjector().typeLine({line.constData(), static_cast<size_t>(line.size())});
+    const ReceivedBytes line = receivedLines.takeForTyping(directMode);
+    const std::string untyped = keyInjector().typeLine(
+        {line.bytes.constData(), static_cast<size_t>(line.bytes.size())}, line.lineEndsBefore);
     if (!untyped.empty())
-        logNotTyped(QByteArray::fromStdString(untyped));
+        logNotTyped(line.last(static_cast<int>(untyped.size())));
 }
 
-// A reading that could not be typed is kept where the user can still copy it.
-void Widget::logNotTyped(const QByteArray &bytes)
+// A reading that could not be typed is kept where the user can still copy it. A line feed that
+// only completes the carriage return of a reading before it shows nothing.
+void Widget::logNotTyped(const ReceivedBytes &bytes)
 {
-    QString text = DeviceBytes::logText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString text = bytes.logText();
+    if (text.isEmpty())
+        return;
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     appendToLog(tr("Not typed: %1").arg(text));

@@ -169,8 +169,6 @@ void Widget::tryReopeningLostPort()
 void Widget::dropUnfinishedLine()
 {
     receivedLines.dropUnfinishedLine();
-    if (injector)
-        injector->forgetLine();
 }
 
 void Widget::on_checkBox_Connect_clicked(bool checked)

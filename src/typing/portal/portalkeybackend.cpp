@@ -46,9 +46,9 @@ public:
         return !lost;
     }
 
-    bool modifierHeldFor(const KeyStroke &stroke) override
+    KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
-        return instead && instead->modifierHeldFor(stroke);
+        return instead ? instead->verdictFor(stroke, own) : KeyVerdict::Go;
     }
 
     bool bindKeyIfLacking(const KeyStroke &stroke) override
