@@ -17,8 +17,8 @@ public:
 
 // Tells the user something on stderr and on the notice display, once per episode: a summary
 // already said is not said again until a line has been typed in full, so that a trouble that
-// lasts is said once, not once per line or per key, and is said anew if it comes back. Safe to
-// call from any thread.
+// lasts is said once, not once per line or per key, and is said anew if it comes back. Called on
+// the GUI thread, as everything here.
 void tellUser(const std::string &summary, const std::string &detail);
 
 // Every trouble said so far is over: a line went out in full, or the typing pipeline is gone.

@@ -2,9 +2,11 @@
 #include "typing/linux/linuxkeybackends.h"
 #include "typing/usernotices.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QStringList>
+#include <QThread>
 #include <QVariantMap>
 
 void notifyDesktop(const std::string &summary, const std::string &body)
@@ -21,6 +23,13 @@ void notifyDesktop(const std::string &summary, const std::string &body)
 
 void reportTypingStopped(const std::string &why)
 {
+    // The portal's session finds out on a thread of its own.
+    if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [why] { reportTypingStopped(why); },
+            Qt::QueuedConnection);
+        return;
+    }
     tellUser("Quillon cannot type for now",
              why + ". Readings that cannot be typed are kept in Quillon's data log; Quillon tries "
                    "again with each new reading.");
