@@ -71,7 +71,7 @@ public:
 
 // The backend for the platform and session this process runs in, given the name of the GUI
 // platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
-// nothing can be typed, the result says so once on stderr and types nothing.
+// nothing can be typed, the result tells the user so (tellUser) and types nothing.
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
 
 std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);

@@ -56,7 +56,7 @@ public:
     static constexpr std::chrono::milliseconds defaultModifierWait{10000};
     void setModifierWait(std::chrono::milliseconds wait) { modifierWait = wait; }
 
-    // The program's windows, which it does not own; null for none.
+    // The program's own windows, which must outlive the pipeline; null for none.
     void setOwnWindows(const OwnWindows *windows);
 
 private:
