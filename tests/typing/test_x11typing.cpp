@@ -479,18 +479,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const Window own = window->winId();
         std::thread click([own] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
             Display *display = XOpenDisplay(nullptr);
             XSetInputFocus(display, own, RevertToParent, CurrentTime);
             XCloseDisplay(display);
         });
-        program.device.send("abcdefghijklmnopqrstuvwxyz\r");
+        program.device.send("abcdefghijklmnopqrstuvwxyz0123456789\r");
         const QString notTyped = QStringLiteral("Not typed: ");
         QTRY_VERIFY_WITH_TIMEOUT(program.harness.logText().startsWith(notTyped), 4000);
         click.join();
         QVERIFY(!receiver.text().isEmpty());
         QCOMPARE(receiver.text() + program.harness.logText().mid(notTyped.size()),
-                 QStringLiteral("abcdefghijklmnopqrstuvwxyz\n"));
+                 QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789\n"));
 
         QTRY_VERIFY(window->isActiveWindow());
         QWidget *focused = QApplication::focusWidget();
