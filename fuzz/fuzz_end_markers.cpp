@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const bool line = due == LineAssembler::Due::Line;
             if (line != naiveContainsEndMarker(waiting.left(bound)))
                 std::abort();
-            const QByteArray taken = line ? lines.takeForTyping(false) : lines.takeOverlongLine();
+            const QByteArray taken =
+                line ? lines.takeForTyping(false).bytes : lines.takeOverlongLine().bytes;
             if (!waiting.startsWith(taken) || (!line && taken.size() < bound - 6))
                 std::abort();
             processed += taken;

@@ -1,6 +1,6 @@
 // The Fennick translation against a plain left-to-right reference: same result, never longer,
 // and no escape sequence left behind.
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string input(reinterpret_cast<const char *>(data), size);
     QByteArray translated = QByteArray::fromStdString(input);
-    ReceiveLogic::translateFennickEscapes(translated);
+    DeviceBytes::translateFennickEscapes(translated);
     const std::string result = translated.toStdString();
     if (result != replaceAll(replaceAll(input, escapeEnter, "\r\n"), escapeTab, "\t"))
         std::abort();

@@ -1,6 +1,6 @@
 // The data log's text: no NUL, every ASCII byte shown in order whatever surrounds it, valid UTF-8
 // shown exactly, and no byte lost to a replacement character.
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -48,7 +48,7 @@ bool isValidUtf8(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray received(reinterpret_cast<const char *>(data), static_cast<int>(size));
-    const QString shown = ReceiveLogic::logText(received);
+    const QString shown = DeviceBytes::logText(received);
     if (shown.contains(QChar(0)))
         std::abort();
 

@@ -1,5 +1,7 @@
 #include "app/widget.h"
 
+#include "app/ownwindows.h"
+#include "app/traynotices.h"
 #include "app/widgetform.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
@@ -23,8 +25,13 @@ QIcon applicationIcon()
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), connection(new Connection(this)),
-      directMode(true)
+      directMode(true), ownWindows(std::make_unique<QtOwnWindows>())
 {
+    // Where the platform has no notifications of its own, the user is told from the tray.
+    if (!noticeDisplay()) {
+        trayNotices = std::make_unique<TrayNotices>(applicationIcon());
+        setNoticeDisplay(trayNotices.get());
+    }
     connect(connection, &Connection::readyRead, this, &Widget::readMyCom);
     connect(connection, &Connection::deviceLost, this, &Widget::deviceLost);
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
@@ -45,6 +52,9 @@ Widget::~Widget()
 {
     // The port is closed while the window it reports to is still whole.
     delete connection;
+    injector.reset();
+    if (trayNotices)
+        setNoticeDisplay(nullptr);
     ui.reset();
 }
 
@@ -64,12 +74,14 @@ void Widget::prepareKeyInjector()
 void Widget::setKeyInjector(std::unique_ptr<KeyInjector> replacement)
 {
     injector = std::move(replacement);
+    if (injector)
+        injector->setOwnWindows(ownWindows.get());
 }
 
 KeyInjector &Widget::keyInjector()
 {
     if (!injector)
-        injector = createKeyInjector(QGuiApplication::platformName().toStdString());
+        setKeyInjector(createKeyInjector(QGuiApplication::platformName().toStdString()));
     return *injector;
 }
 

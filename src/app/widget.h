@@ -9,8 +9,10 @@
 
 class Connection;
 class KeyInjector;
+class OwnWindows;
 struct PortInfo;
 struct SerialSettings;
+class TrayNotices;
 struct WidgetForm;
 
 // The main window: owns the form, the connection to the device and the received data.
@@ -37,7 +39,8 @@ public:
     // How often a device lost while connected is looked for again.
     void setReopenInterval(int milliseconds);
 
-    // Replaces the platform's key injector; until then it is created on first use.
+    // Replaces the platform's key injector; until then it is created on first use. Either way it
+    // never types into this program's own windows.
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
 
 private slots:
@@ -71,18 +74,19 @@ private:
     void dropUnfinishedLine();
     void sendCommandLine();
     void appendToLog(const QString &text);
-    void logNotTyped(const QByteArray &bytes);
+    void logNotTyped(const ReceivedBytes &bytes);
     void putOutOverlongLine();
+    QString overlongLineSummary() const;
     void dropOldestLogLines();
     KeyInjector &keyInjector();
 
     std::unique_ptr<WidgetForm> ui;
     Connection *connection;
     LineAssembler receivedLines;
-    // Said once until a line ends again.
-    bool toldOfOverlongLine = false;
     bool directMode;
+    std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;
+    std::unique_ptr<TrayNotices> trayNotices;
     int logLineLimit = defaultLogLineLimit;
 };
 

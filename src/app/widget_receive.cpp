@@ -1,9 +1,7 @@
 #include "app/widget.h"
 
 #include "app/widgetform.h"
-#include "receive/receivelogic.h"
 #include "serial/connection.h"
-#include "typing/keybackend.h"
 #include "typing/keyinjector.h"
 
 #include <QScrollBar>
@@ -24,7 +22,7 @@ void Widget::readMyCom()
             putOutOverlongLine();
             break;
         case LineAssembler::Due::Line:
-            toldOfOverlongLine = false;
+            troubleIsOver(overlongLineSummary().toStdString());
             if (ui->checkBox_ToKeyboard->isChecked())
                 readMyComAsKeyboard();
             else
@@ -34,22 +32,24 @@ void Widget::readMyCom()
     }
 }
 
+QString Widget::overlongLineSummary() const
+{
+    return tr("The device sent %1 KiB without a line end")
+        .arg(LineAssembler::defaultLineBound / 1024);
+}
+
 // A line that has reached the bound without an end is never typed: so much text is no reading,
-// and would hold the window for minutes. It is kept where the user can see what came.
+// and would hold the window for minutes. It is kept where the user can see what came, and said
+// until a line ends again.
 void Widget::putOutOverlongLine()
 {
     if (ui->checkBox_ToKeyboard->isChecked())
         logNotTyped(receivedLines.takeOverlongLine());
     else
         appendToLog(receivedLines.takeOverlongLineForLog());
-    if (!toldOfOverlongLine)
-        tellUser(tr("The device sent %1 KiB without a line end")
-                     .arg(LineAssembler::defaultLineBound / 1024)
-                     .toStdString(),
-                 tr("Check its line-end and baud rate settings. What it sent is in Quillon's "
-                    "data log.")
-                     .toStdString());
-    toldOfOverlongLine = true;
+    tellUser(overlongLineSummary().toStdString(),
+             tr("Check its line-end and baud rate settings. What it sent is in Quillon's data log.")
+                 .toStdString());
 }
 
 // New text always goes at the end, whatever the user has clicked or selected in the log, and the
@@ -95,19 +95,20 @@ void Widget::dropOldestLogLines()
 
 void Widget::readMyComAsKeyboard()
 {
-    const QByteArray line = receivedLines.takeForTyping(directMode);
-    const std::string untyped =
-        keyInjector().typeLine({line.constData(), static_cast<size_t>(line.size())});
+    const ReceivedBytes line = receivedLines.takeForTyping(directMode);
+    const std::string untyped = keyInjector().typeLine(
+        {line.bytes.constData(), static_cast<size_t>(line.bytes.size())}, line.lineEndsBefore);
     if (!untyped.empty())
-        logNotTyped(QByteArray::fromStdString(untyped));
+        logNotTyped(line.last(static_cast<int>(untyped.size())));
 }
 
-// A reading that could not be typed is kept where the user can still copy it.
-void Widget::logNotTyped(const QByteArray &bytes)
+// A reading that could not be typed is kept where the user can still copy it. A line feed that
+// only completes the carriage return of a reading before it shows nothing.
+void Widget::logNotTyped(const ReceivedBytes &bytes)
 {
-    QString text = ReceiveLogic::logText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
-        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QString text = bytes.logText();
+    if (text.isEmpty())
+        return;
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     appendToLog(tr("Not typed: %1").arg(text));

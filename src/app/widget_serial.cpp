@@ -141,8 +141,6 @@ void Widget::showOpenedPortSelected()
 void Widget::dropUnfinishedLine()
 {
     receivedLines.dropUnfinishedLine();
-    if (injector)
-        injector->forgetLine();
 }
 
 void Widget::on_checkBox_Connect_clicked(bool checked)

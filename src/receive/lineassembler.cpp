@@ -1,6 +1,28 @@
 #include "receive/lineassembler.h"
 
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
+
+ReceivedBytes ReceivedBytes::last(int count) const
+{
+    LineEnds before = lineEndsBefore;
+    for (int i = 0; i < bytes.size() - count; ++i)
+        before.completesCrLf(static_cast<unsigned char>(bytes[i]));
+    return {bytes.right(count), before};
+}
+
+QString ReceivedBytes::logText() const
+{
+    LineEnds ends = lineEndsBefore;
+    QByteArray shown;
+    shown.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (ends.completesCrLf(value))
+            continue;
+        shown += value == LineEnds::carriageReturn ? char(LineEnds::lineFeed) : byte;
+    }
+    return DeviceBytes::logText(shown);
+}
 
 #include <algorithm>
 
@@ -10,7 +32,7 @@ void LineAssembler::append(const QByteArray &bytes)
 {
     rxBuffer.append(bytes);
     if (lineEnd < 0)
-        lineEnd = ReceiveLogic::endOfFirstEndMarker(rxBuffer, rxBuffer.size() - bytes.size());
+        lineEnd = DeviceBytes::endOfFirstEndMarker(rxBuffer, rxBuffer.size() - bytes.size());
 }
 
 LineAssembler::Due LineAssembler::due() const
@@ -20,49 +42,35 @@ LineAssembler::Due LineAssembler::due() const
     return rxBuffer.size() >= lineBound ? Due::OverlongLine : Due::Nothing;
 }
 
-QByteArray LineAssembler::takeForTyping(bool fennick)
+ReceivedBytes LineAssembler::takeForTyping(bool fennick)
 {
-    // Typed lines come between the log's last text and whatever it shows next.
-    logEndsWithCarriageReturn = false;
-    if (!fennick)
-        return takeAllBut(0);
-    QByteArray line = takeAllBut(ReceiveLogic::unfinishedEscapeLength(rxBuffer));
-    ReceiveLogic::translateFennickEscapes(line);
+    ReceivedBytes line = takeAllBut(fennick ? DeviceBytes::unfinishedEscapeLength(rxBuffer) : 0);
+    if (fennick)
+        DeviceBytes::translateFennickEscapes(line.bytes);
     return line;
 }
 
 QString LineAssembler::takeForLog()
 {
-    QString text = ReceiveLogic::logText(takeAllBut(ReceiveLogic::unfinishedUtf8Length(rxBuffer)));
-    const bool completesCrLf = logEndsWithCarriageReturn && text.startsWith(QLatin1Char('\n'));
-    if (completesCrLf)
-        text.remove(0, 1);
-    if (!text.isEmpty() || completesCrLf)
-        logEndsWithCarriageReturn = text.endsWith(QLatin1Char('\r'));
-    return text;
+    return takeAllBut(DeviceBytes::unfinishedUtf8Length(rxBuffer)).logText();
 }
 
-QByteArray LineAssembler::takeOverlongLine()
+ReceivedBytes LineAssembler::takeOverlongLine()
 {
-    // What is not typed goes to the log on a line of its own.
-    logEndsWithCarriageReturn = false;
     return takeUpToBound();
 }
 
 QString LineAssembler::takeOverlongLineForLog()
 {
-    const QString text = ReceiveLogic::logText(takeUpToBound());
-    if (text.isEmpty())
-        return text;
-    logEndsWithCarriageReturn = false;
-    return text + QLatin1Char('\n');
+    const QString text = takeUpToBound().logText();
+    return text.isEmpty() ? text : text + QLatin1Char('\n');
 }
 
-QByteArray LineAssembler::takeUpToBound()
+ReceivedBytes LineAssembler::takeUpToBound()
 {
     const QByteArray upToBound = rxBuffer.left(lineBound);
-    const int tailLength = std::max(ReceiveLogic::unfinishedEscapeLength(upToBound),
-                                    ReceiveLogic::unfinishedUtf8Length(upToBound));
+    const int tailLength = std::max(DeviceBytes::unfinishedEscapeLength(upToBound),
+                                    DeviceBytes::unfinishedUtf8Length(upToBound));
     return take(upToBound.size() - tailLength);
 }
 
@@ -70,19 +78,22 @@ void LineAssembler::dropUnfinishedLine()
 {
     rxBuffer.clear();
     lineEnd = -1;
-    logEndsWithCarriageReturn = false;
+    lineEnds = LineEnds();
 }
 
-QByteArray LineAssembler::takeAllBut(int tailLength)
+ReceivedBytes LineAssembler::takeAllBut(int tailLength)
 {
     return take(rxBuffer.size() - tailLength);
 }
 
-// What stays was not searched on its own: a marker that began in the bytes taken is gone.
-QByteArray LineAssembler::take(int length)
+// Whatever becomes of the bytes taken, the next ones follow them. What stays was not searched on
+// its own: a marker that began in the bytes taken is gone.
+ReceivedBytes LineAssembler::take(int length)
 {
-    QByteArray taken = rxBuffer.left(length);
+    ReceivedBytes taken{rxBuffer.left(length), lineEnds};
     rxBuffer.remove(0, length);
-    lineEnd = ReceiveLogic::endOfFirstEndMarker(rxBuffer);
+    for (const char byte : taken.bytes)
+        lineEnds.completesCrLf(static_cast<unsigned char>(byte));
+    lineEnd = DeviceBytes::endOfFirstEndMarker(rxBuffer);
     return taken;
 }

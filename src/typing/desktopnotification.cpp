@@ -1,12 +1,13 @@
 // What the user must know without a box in the way of typing.
 #include "typing/linuxkeybackends.h"
+#include "typing/usernotices.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QStringList>
+#include <QThread>
 #include <QVariantMap>
-
-#include <cstdio>
 
 void notifyDesktop(const std::string &summary, const std::string &body)
 {
@@ -22,17 +23,33 @@ void notifyDesktop(const std::string &summary, const std::string &body)
 
 void reportTypingStopped(const std::string &why)
 {
-    std::fprintf(stderr,
-                 "quillon: %s; received data that cannot be typed is shown in the data log, and "
-                 "each new line tries again\n",
-                 why.c_str());
-    notifyDesktop("Quillon cannot type for now",
-                  why + ". Readings that cannot be typed are kept in Quillon's data log; Quillon "
-                        "tries again with each new reading.");
+    // The portal's session finds out on a thread of its own.
+    if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [why] { reportTypingStopped(why); },
+            Qt::QueuedConnection);
+        return;
+    }
+    tellUser("Quillon cannot type for now",
+             why + ". Readings that cannot be typed are kept in Quillon's data log; Quillon tries "
+                   "again with each new reading.");
 }
 
-void tellUser(const std::string &summary, const std::string &detail)
+namespace {
+
+class DesktopNotifications : public NoticeDisplay
 {
-    std::fprintf(stderr, "quillon: %s. %s\n", summary.c_str(), detail.c_str());
-    notifyDesktop(summary, detail);
+public:
+    void show(const std::string &summary, const std::string &detail) override
+    {
+        notifyDesktop(summary, detail);
+    }
+};
+
+} // namespace
+
+NoticeDisplay *platformNoticeDisplay()
+{
+    static DesktopNotifications notifications;
+    return &notifications;
 }

@@ -2,9 +2,36 @@
 #define QUILLON_TYPING_KEYBACKEND_H
 
 #include "typing/keymapping.h"
+#include "typing/usernotices.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
+
+// The program's own windows, which no key may reach: Tab would walk their controls, a space
+// toggle a check box, Return press a button, a letter pick a list entry.
+class OwnWindows
+{
+public:
+    virtual ~OwnWindows() = default;
+    // Whether one of them is the active window, as the GUI last heard (it hears nothing while a
+    // line is being typed).
+    virtual bool oneIsActive() const = 0;
+    // Whether the platform's window `nativeId` (an X11 window, a Windows HWND) is one of them.
+    virtual bool owns(std::uintptr_t nativeId) const = 0;
+};
+
+// Whether a key may go out now.
+enum class KeyVerdict
+{
+    Go,
+    // A modifier that the program did not press is in force and would combine with the key
+    // into another key or a shortcut: held by the user's hand, by another program, or stuck.
+    // Caps Lock and Num Lock do not count.
+    WaitForModifier,
+    // One of the program's own windows has the keyboard focus.
+    StopOwnWindow,
+};
 
 // One platform's way of pressing and releasing a key in whichever application has the focus.
 // Backends only translate; the byte policy and the pacing belong to the typing pipeline.
@@ -13,9 +40,9 @@ class KeyBackend
 public:
     virtual ~KeyBackend() = default;
 
-    // Returns once the system has taken the key, as far as the platform can tell; false if it
-    // could not be typed (the system's input service is gone). Never called with
-    // KeyStroke::Key::NoKey.
+    // Returns once the system has taken the key, as far as the platform can tell; false if the
+    // key did not go out: the system's input service is gone or refused it, or no key can be
+    // had for the character. Never called with KeyStroke::Key::NoKey.
     virtual bool pressAndRelease(const KeyStroke &stroke) = 0;
 
     // Called before the keys of each received line; a backend makes sure there that what it
@@ -23,19 +50,19 @@ public:
     // type the line.
     virtual bool prepareLine() { return true; }
 
-    // Whether a modifier that the program did not press is in force now and would combine with
-    // the stroke into another key or a shortcut: held by the user's hand, by another program, or
-    // stuck. Caps Lock and Num Lock do not count.
-    virtual bool modifierHeldFor(const KeyStroke &stroke)
+    // Whether the stroke's key may go out now, as far as the platform can tell without the GUI's
+    // event loop: where it sees the keyboard focus, not into one of `own`.
+    virtual KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own)
     {
         (void)stroke;
-        return false;
+        (void)own;
+        return KeyVerdict::Go;
     }
 
-    // Readies what the stroke of the next slot needs (a key bound for a character the layout
-    // lacks), so that the receiving application has a pause between that change and the key.
-    // True if it changed the keyboard mapping.
-    virtual bool prepareStroke(const KeyStroke &stroke)
+    // Binds a key for the character of the next slot's stroke if the layout lacks one, so that
+    // the receiving application has a pause between that change and the key. True if it changed
+    // the keyboard mapping.
+    virtual bool bindKeyIfLacking(const KeyStroke &stroke)
     {
         (void)stroke;
         return false;
@@ -44,13 +71,9 @@ public:
 
 // The backend for the platform and session this process runs in, given the name of the GUI
 // platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
-// nothing can be typed, the result says so once on stderr and types nothing.
+// nothing can be typed, the result tells the user so (tellUser) and types nothing.
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
 
 std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);
-
-// Tells the user something they must know without a box in the way of typing: on stderr and,
-// where the platform has them, as a desktop notification.
-void tellUser(const std::string &summary, const std::string &detail);
 
 #endif

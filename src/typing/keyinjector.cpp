@@ -1,7 +1,6 @@
 #include "typing/keyinjector.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <thread>
 
 void KeyClock::waitUntil(TimePoint due)
@@ -14,59 +13,100 @@ void KeyClock::waitUntil(TimePoint due)
     }
 }
 
+namespace {
+
+class NoOwnWindows : public OwnWindows
+{
+public:
+    bool oneIsActive() const override { return false; }
+    bool owns(std::uintptr_t) const override { return false; }
+};
+
+const NoOwnWindows noOwnWindows;
+
+void tellOfOwnWindow()
+{
+    tellUser("Quillon's own window has the keyboard focus",
+             "Click into the application that should receive the readings. What was not typed "
+             "is in Quillon's data log.");
+}
+
+} // namespace
+
 KeyInjector::KeyInjector(std::unique_ptr<KeyBackend> backend, std::unique_ptr<KeyClock> clock)
-    : backend(std::move(backend)), clock(std::move(clock))
+    : backend(std::move(backend)), clock(std::move(clock)), ownWindows(&noOwnWindows)
 {
 }
 
-KeyInjector::~KeyInjector() = default;
-
-std::string KeyInjector::typeLine(std::string_view bytes)
+// What went wrong while this pipeline typed ends with it.
+KeyInjector::~KeyInjector()
 {
+    troublesAreOver();
+}
+
+void KeyInjector::setOwnWindows(const OwnWindows *windows)
+{
+    ownWindows = windows ? windows : &noOwnWindows;
+}
+
+std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
+{
+    if (ownWindows->oneIsActive()) {
+        tellOfOwnWindow();
+        return std::string(bytes);
+    }
     if (!backend->prepareLine())
         return std::string(bytes);
-    if (prepareNextSlot(bytes))
+    ByteKeyMapper mapper(lineEnds);
+    if (bindKeyForNextSlot(mapper, bytes))
         clock->waitUntil(clock->now() + keyInterval);
     for (size_t index = 0; index < bytes.size(); ++index) {
         const KeyStroke stroke = mapper.map(static_cast<unsigned char>(bytes[index]));
         if (stroke.key != KeyStroke::Key::NoKey &&
-            (!waitUntilModifiersAreLetGo(stroke) || !backend->pressAndRelease(stroke)))
+            (!keyMayGoOut(stroke) || !backend->pressAndRelease(stroke)))
             return std::string(bytes.substr(index));
         const KeyClock::TimePoint due = clock->now() + keyInterval;
-        const bool remapped = prepareNextSlot(bytes.substr(index + 1));
+        const bool remapped = bindKeyForNextSlot(mapper, bytes.substr(index + 1));
         // A binding that had to wait for a spare key to come free may end after `due`; its key
         // still gets a whole pause after it.
         clock->waitUntil(remapped ? std::max(due, clock->now() + keyInterval) : due);
     }
-    toldOfHeldModifier = false;
+    troublesAreOver();
     return {};
 }
 
 // The pause before a key is where its key binding goes.
-bool KeyInjector::prepareNextSlot(std::string_view rest)
+bool KeyInjector::bindKeyForNextSlot(const ByteKeyMapper &mapper, std::string_view rest)
 {
-    return !rest.empty() && backend->prepareStroke(ByteKeyMapper(mapper).map(
+    return !rest.empty() && backend->bindKeyIfLacking(ByteKeyMapper(mapper).map(
                                 static_cast<unsigned char>(rest.front())));
 }
 
-// Someone else's modifier is never let go and pressed again for them (if they let go meanwhile,
-// that press would leave it stuck); the key waits instead, as a careful typist would.
-bool KeyInjector::waitUntilModifiersAreLetGo(const KeyStroke &stroke)
+// The one decision before each key. Someone else's modifier is never let go and pressed again for
+// them (if they let go meanwhile, that press would leave it stuck); the key waits instead, as a
+// careful typist would, looking every modifierPoll, and the focus is looked at each time too.
+bool KeyInjector::keyMayGoOut(const KeyStroke &stroke)
 {
     const KeyClock::TimePoint giveUpAt = clock->now() + modifierWait;
-    while (backend->modifierHeldFor(stroke)) {
+    for (;;) {
+        switch (backend->verdictFor(stroke, *ownWindows)) {
+        case KeyVerdict::Go:
+            return true;
+        case KeyVerdict::StopOwnWindow:
+            tellOfOwnWindow();
+            return false;
+        case KeyVerdict::WaitForModifier:
+            break;
+        }
         if (clock->now() >= giveUpAt) {
-            if (!toldOfHeldModifier)
-                tellUser("Quillon did not type a reading",
-                         "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
-                         "down, which would have turned the reading into shortcuts. What was not "
-                         "typed is in Quillon's data log.");
-            toldOfHeldModifier = true;
+            tellUser("Quillon did not type a reading",
+                     "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
+                     "down, which would have turned the reading into shortcuts. What was not "
+                     "typed is in Quillon's data log.");
             return false;
         }
         clock->waitUntil(clock->now() + modifierPoll);
     }
-    return true;
 }
 
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
@@ -81,10 +121,8 @@ class UnavailableKeyBackend : public KeyBackend
 public:
     explicit UnavailableKeyBackend(const std::string &reason)
     {
-        std::fprintf(stderr,
-                     "quillon: cannot type into other applications: %s. Received data is not "
-                     "typed but shown in the data log.\n",
-                     reason.c_str());
+        tellUser("Quillon cannot type into other applications",
+                 reason + ". Received data is not typed but shown in the data log.");
     }
 
     bool prepareLine() override { return false; }

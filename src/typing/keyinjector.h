@@ -1,6 +1,7 @@
 #ifndef QUILLON_TYPING_KEYINJECTOR_H
 #define QUILLON_TYPING_KEYINJECTOR_H
 
+#include "receive/lineends.h"
 #include "typing/keybackend.h"
 #include "typing/keymapping.h"
 
@@ -36,32 +37,36 @@ public:
     KeyInjector(const KeyInjector &) = delete;
     KeyInjector &operator=(const KeyInjector &) = delete;
 
-    // Types a processed line: every byte takes one slot, whether or not it gives a key, and is
-    // followed by the pause that paces the receiving application, the last one included. The
-    // interval counts from when the backend has handed the key over (on X11: the server has taken
-    // it), so that a key the system takes late is not followed too soon by the next.
-    // No key is typed while a modifier the program did not press is in force: the pipeline waits
-    // for it to be let go, up to modifierWait, before the key. Returns the bytes it did not type
-    // (a modifier held past that, or a backend that cannot type), empty when the line went out.
-    virtual std::string typeLine(std::string_view bytes);
+    // Types a processed line, whose first byte follows the line ends as `lineEnds` stands: every
+    // byte takes one slot, whether or not it gives a key, and is followed by the pause that paces
+    // the receiving application, the last one included. The interval counts from when the backend
+    // has handed the key over (on X11: the server has taken it), so that a key the system takes
+    // late is not followed too soon by the next.
+    // No key ever reaches one of the program's own windows: while one is active the line is not
+    // typed, and where the platform sees the focus the line stops at the key that would. No key
+    // is typed while a modifier the program did not press is in force: the pipeline waits for it
+    // to be let go, up to modifierWait, before the key. Returns the bytes it did not type (the
+    // own window, a modifier held past that, a backend that cannot type), empty when the line
+    // went out.
+    virtual std::string typeLine(std::string_view bytes, LineEnds lineEnds);
+    // A line that starts a stream.
+    std::string typeLine(std::string_view bytes) { return typeLine(bytes, LineEnds()); }
 
     static constexpr std::chrono::milliseconds modifierPoll{100};
     static constexpr std::chrono::milliseconds defaultModifierWait{10000};
     void setModifierWait(std::chrono::milliseconds wait) { modifierWait = wait; }
 
-    // The line the last bytes belonged to is gone (the device was lost): a line feed that comes
-    // next does not complete its carriage return.
-    void forgetLine() { mapper = ByteKeyMapper(); }
+    // The program's own windows, which must outlive the pipeline; null for none.
+    void setOwnWindows(const OwnWindows *windows);
 
 private:
-    bool waitUntilModifiersAreLetGo(const KeyStroke &stroke);
-    bool prepareNextSlot(std::string_view rest);
+    bool keyMayGoOut(const KeyStroke &stroke);
+    bool bindKeyForNextSlot(const ByteKeyMapper &mapper, std::string_view rest);
 
     std::unique_ptr<KeyBackend> backend;
     std::unique_ptr<KeyClock> clock;
-    ByteKeyMapper mapper;
+    const OwnWindows *ownWindows;
     std::chrono::milliseconds modifierWait = defaultModifierWait;
-    bool toldOfHeldModifier = false;
 };
 
 // The pipeline around the backend for this platform and session (see createKeyBackend).

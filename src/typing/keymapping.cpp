@@ -3,8 +3,6 @@
 namespace {
 
 constexpr unsigned char tab = 0x09;
-constexpr unsigned char lineFeed = 0x0A;
-constexpr unsigned char carriageReturn = 0x0D;
 
 bool isPrintable(unsigned char byte)
 {
@@ -15,12 +13,10 @@ bool isPrintable(unsigned char byte)
 
 KeyStroke ByteKeyMapper::map(unsigned char byte)
 {
-    const bool completesCrLf = afterCarriageReturn && byte == lineFeed;
-    afterCarriageReturn = byte == carriageReturn;
-
+    const bool completesCrLf = lineEnds.completesCrLf(byte);
     if (byte == tab)
         return {KeyStroke::Key::Tab, 0};
-    if (byte == carriageReturn || (byte == lineFeed && !completesCrLf))
+    if (byte == LineEnds::carriageReturn || (byte == LineEnds::lineFeed && !completesCrLf))
         return {KeyStroke::Key::Return, 0};
     if (isPrintable(byte))
         return {KeyStroke::Key::Character, byte};

@@ -1,6 +1,8 @@
 #ifndef QUILLON_TYPING_KEYMAPPING_H
 #define QUILLON_TYPING_KEYMAPPING_H
 
+#include "receive/lineends.h"
+
 // One key to type: Tab, Return or a character. Every platform turns exactly these into its own
 // events; which byte becomes which stroke is decided here alone.
 struct KeyStroke
@@ -21,16 +23,18 @@ struct KeyStroke
     }
 };
 
-// Maps bytes to keys: Tab, Return for CR and for an LF that does not complete a CR LF, the
-// printable ASCII and Latin-1 characters, and no key for every other control byte, so that a
-// device can never send Escape, Backspace, Ctrl+V or the like into the user's application.
+// Maps bytes to keys: Tab, Return for each line end (LineEnds), the printable ASCII and Latin-1
+// characters, and no key for every other control byte, so that a device can never send Escape,
+// Backspace, Ctrl+V or the like into the user's application.
 class ByteKeyMapper
 {
 public:
+    // For bytes that follow the line ends as `lineEnds` stands.
+    explicit ByteKeyMapper(LineEnds lineEnds = LineEnds()) : lineEnds(lineEnds) {}
     KeyStroke map(unsigned char byte);
 
 private:
-    bool afterCarriageReturn = false;
+    LineEnds lineEnds;
 };
 
 #endif

@@ -19,8 +19,8 @@ std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack
 // A desktop notification, for what the user must know without a box in the way of typing.
 void notifyDesktop(const std::string &summary, const std::string &body);
 
-// Says once, on stderr and in a notification, that the way of typing in use stopped working.
-// Lines that come meanwhile go to the data log; each line tries to set it up again.
+// Tells the user that the way of typing in use stopped working (once until a line is typed
+// again). Lines that come meanwhile go to the data log; each line tries to set it up again.
 void reportTypingStopped(const std::string &why);
 
 #endif

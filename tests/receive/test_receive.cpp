@@ -1,6 +1,8 @@
 // Received data through a pseudo-terminal: when a line is complete, what is typed, what is logged.
 #include "harness.h"
+#include "stderrcapture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -199,6 +201,7 @@ private slots:
         QCOMPARE(scroll->value(), 0);
 
         harness->get<QCheckBox>("checkBox_ToKeyboard")->click();
+        QApplication::setActiveWindow(nullptr); // the user clicks into their application
         const QString before = harness->logText();
         select(0, 4);
         device->send("16\r");
@@ -211,6 +214,25 @@ private slots:
         device->send("a\rb\rc\rd\r");
         QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("d\n")));
         QCOMPARE(harness->logText(), QStringLiteral("c\nd\n"));
+    }
+
+    // While Quillon's own window is active nothing is typed: the lines go to the log, said once.
+    // Whatever became of a CR, typed or not, its LF coming on its own is no Return and no line.
+    void ownWindowIsNeverTypedIntoAndLineEndsFollowEveryByte()
+    {
+        harness->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(harness->window.get()));
+        const QByteArray said = capturedStderr([&] {
+            send("W4 \tW5\r");
+            send("\n");
+            send("U1\r");
+        });
+        QCOMPARE(said.count("own window has the keyboard focus"), 1);
+        QCOMPARE(harness->logText(), QStringLiteral("Not typed: W4 \tW5\nNot typed: U1\n"));
+        QApplication::setActiveWindow(nullptr);
+        send("\n");
+        send("W6\r");
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("W6\n"));
     }
 
     void clearScreenEmptiesTheLogButNotTheBuffer()

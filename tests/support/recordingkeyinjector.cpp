@@ -71,8 +71,8 @@ RecordingKeyInjector::RecordingKeyInjector(std::shared_ptr<KeyRecord> record)
 {
 }
 
-std::string RecordingKeyInjector::typeLine(std::string_view bytes)
+std::string RecordingKeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
 {
     record->typed.append(bytes.data(), static_cast<int>(bytes.size()));
-    return KeyInjector::typeLine(bytes);
+    return KeyInjector::typeLine(bytes, lineEnds);
 }

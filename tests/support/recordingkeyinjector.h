@@ -31,7 +31,8 @@ class RecordingKeyInjector : public KeyInjector
 public:
     explicit RecordingKeyInjector(std::shared_ptr<KeyRecord> record);
 
-    std::string typeLine(std::string_view bytes) override;
+    using KeyInjector::typeLine;
+    std::string typeLine(std::string_view bytes, LineEnds lineEnds) override;
 
 private:
     std::shared_ptr<KeyRecord> record;

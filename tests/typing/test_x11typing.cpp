@@ -6,6 +6,8 @@
 #include "stderrcapture.h"
 #include "typing/keyinjector.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QProcess>
 #include <QTest>
@@ -495,6 +497,43 @@ private slots:
         });
         QVERIFY2(said.contains("connection to the X server is lost"), said.constData());
         QCOMPARE(said.count("quillon:"), 1);
+    }
+
+    // The user clicks into Quillon in the middle of a line: the rest stops there and goes to the
+    // log. Its window keeps the focus: the next line is not typed at all. Its controls stay as
+    // they were.
+    void ownWindowIsNeverTypedInto()
+    {
+        Receiver receiver;
+        QVERIFY(receiver.waitUntilFocused());
+        TypingProgram program;
+        Widget *window = program.harness.window.get();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const Window own = window->winId();
+        std::thread click([own] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            Display *display = XOpenDisplay(nullptr);
+            XSetInputFocus(display, own, RevertToParent, CurrentTime);
+            XCloseDisplay(display);
+        });
+        program.device.send("abcdefghijklmnopqrstuvwxyz0123456789\r");
+        const QString notTyped = QStringLiteral("Not typed: ");
+        QTRY_VERIFY_WITH_TIMEOUT(program.harness.logText().startsWith(notTyped), 4000);
+        click.join();
+        QVERIFY(!receiver.text().isEmpty());
+        QCOMPARE(receiver.text() + program.harness.logText().mid(notTyped.size()),
+                 QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789\n"));
+
+        QTRY_VERIFY(window->isActiveWindow());
+        QWidget *focused = QApplication::focusWidget();
+        const QString before = program.harness.logText();
+        program.device.send("W4 \tW5 \r");
+        QTRY_COMPARE(program.harness.logText(), before + notTyped + QStringLiteral("W4 \tW5 \n"));
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QVERIFY(program.harness.get<QCheckBox>("checkBox_ToKeyboard")->isChecked());
+        QCOMPARE(program.harness.get<QComboBox>("comboBox_Baud")->currentText(),
+                 QStringLiteral("9600"));
     }
 
     void closingWhileTypingFinishesTheLineAndRestoresTheKeymap()

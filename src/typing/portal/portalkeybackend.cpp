@@ -21,7 +21,7 @@ public:
         // is said, and the fallback ready, before any line arrives.
         portal = createPortalSession(outcome, [this] {
             QMetaObject::invokeMethod(
-                &guiThread, [this] { takeAnswer(); }, Qt::QueuedConnection);
+                &answerContext, [this] { takeAnswer(); }, Qt::QueuedConnection);
         });
         portal->moveToThread(&thread);
         QObject::connect(&thread, &QThread::finished, portal, &QObject::deleteLater);
@@ -46,14 +46,14 @@ public:
         return !lost && stillTakesKeys();
     }
 
-    bool modifierHeldFor(const KeyStroke &stroke) override
+    KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
-        return instead && instead->modifierHeldFor(stroke);
+        return instead ? instead->verdictFor(stroke, own) : KeyVerdict::Go;
     }
 
-    bool prepareStroke(const KeyStroke &stroke) override
+    bool bindKeyIfLacking(const KeyStroke &stroke) override
     {
-        return instead && instead->prepareStroke(stroke);
+        return instead && instead->bindKeyIfLacking(stroke);
     }
 
     bool pressAndRelease(const KeyStroke &stroke) override
@@ -98,7 +98,9 @@ private:
     FallBack fallBack;
     std::promise<QString> outcome;
     std::future<QString> answer;
-    QObject guiThread; // context of the answer's delivery; lives and dies with this backend
+    // Where the answer is delivered: on the thread this object lives on (the GUI's), and never
+    // after this backend is gone.
+    QObject answerContext;
     QThread thread;
     QObject *portal; // owned by the thread: deleted when it finishes
     bool answered = false;

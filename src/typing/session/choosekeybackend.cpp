@@ -9,11 +9,11 @@
 
 namespace {
 
-std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> injector, const char *choice,
+std::unique_ptr<KeyBackend> announce(std::unique_ptr<KeyBackend> backend, const char *choice,
                                      const std::string &reason)
 {
     std::fprintf(stderr, "quillon: typing with %s (%s)\n", choice, reason.c_str());
-    return injector;
+    return backend;
 }
 
 // What remains when no Wayland way of typing works: XTest, which reaches X11 applications only.
@@ -28,8 +28,6 @@ std::unique_ptr<KeyBackend> fallBackToXWayland(const std::string &whyNotWayland,
         return announce(std::move(xtest), "XTest through XWayland",
                         "reaches X11 applications only: " + whyNotWayland);
     }
-    notifyDesktop("Quillon cannot type into other applications",
-                  toldTheUser + ". Readings are kept in Quillon's data log.");
     return createUnavailableKeyBackend(whyNotWayland + "; " + whyNotX11);
 }
 

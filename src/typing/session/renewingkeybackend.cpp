@@ -12,8 +12,9 @@ public:
     {
     }
 
-    // The failed backend has said why it stopped; a failed attempt to set up a new one is not
-    // said again, so that the user hears once per failure, not once per line.
+    // The failed backend has said why it stopped, and the user hears that once until a line is
+    // typed again (see tellUser); why an attempt to set up a new one failed is not said, since
+    // it would only repeat that typing does not work.
     bool prepareLine() override
     {
         if (current && current->prepareLine())
@@ -35,14 +36,14 @@ public:
         return current && current->pressAndRelease(stroke);
     }
 
-    bool modifierHeldFor(const KeyStroke &stroke) override
+    KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
-        return current && current->modifierHeldFor(stroke);
+        return current ? current->verdictFor(stroke, own) : KeyVerdict::Go;
     }
 
-    bool prepareStroke(const KeyStroke &stroke) override
+    bool bindKeyIfLacking(const KeyStroke &stroke) override
     {
-        return current && current->prepareStroke(stroke);
+        return current && current->bindKeyIfLacking(stroke);
     }
 
 private:

@@ -283,12 +283,9 @@ private:
 
     void fail(std::string what)
     {
-        if (reported)
-            return;
         if (connectionLost())
             what = "the connection to the Wayland compositor is lost";
         broken = true;
-        reported = true;
         if (events)
             events->setEnabled(false);
         reportTypingStopped(what);
@@ -323,7 +320,6 @@ private:
     std::string keymap;
     std::map<xkb_keysym_t, uint32_t> keys;
     bool broken = false;
-    bool reported = false;
 };
 
 } // namespace

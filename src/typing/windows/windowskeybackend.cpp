@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <string>
 
 static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
               "SendInput takes 28-byte records on 32-bit Windows");
@@ -38,21 +38,24 @@ public:
         for (const WinKeyRecord &record : winKeyRecordsFor(stroke)) {
             INPUT input = inputFrom(record);
             if (SendInput(1, &input, sizeof(INPUT)) != 1) {
-                reportBlockedOnce();
+                reportRefused();
                 return false;
             }
         }
         return true;
     }
 
-    // Characters go as Unicode input, which Shift does not change; Tab and Return are real keys,
-    // which it does (Shift+Tab goes backwards). Ctrl, Alt and the Windows keys make shortcuts of
-    // anything.
-    bool modifierHeldFor(const KeyStroke &stroke) override
+    // The window in front gets the keys. Characters go as Unicode input, which Shift does not
+    // change; Tab and Return are real keys, which it does (Shift+Tab goes backwards). Ctrl, Alt
+    // and the Windows keys make shortcuts of anything.
+    KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
+        if (own.owns(reinterpret_cast<std::uintptr_t>(GetForegroundWindow())))
+            return KeyVerdict::StopOwnWindow;
         const bool realKey = stroke.key != KeyStroke::Key::Character;
-        return isDown(VK_CONTROL) || isDown(VK_MENU) || isDown(VK_LWIN) || isDown(VK_RWIN) ||
-               (realKey && isDown(VK_SHIFT));
+        const bool combines = isDown(VK_CONTROL) || isDown(VK_MENU) || isDown(VK_LWIN) ||
+                              isDown(VK_RWIN) || (realKey && isDown(VK_SHIFT));
+        return combines ? KeyVerdict::WaitForModifier : KeyVerdict::Go;
     }
 
 private:
@@ -60,25 +63,21 @@ private:
 
     // Windows refuses input into a program running with higher rights (UIPI) without a word but
     // this result; the user should learn why nothing arrives.
-    void reportBlockedOnce()
+    static void reportRefused()
     {
-        if (reported)
-            return;
-        reported = true;
-        std::fprintf(stderr,
-                     "quillon: Windows refused a key (error %lu); the focused program may run "
-                     "with higher rights than Quillon\n",
-                     GetLastError());
+        tellUser("Windows refused a key",
+                 "The focused program may run with higher rights than Quillon (error " +
+                     std::to_string(GetLastError()) +
+                     "). What was not typed is in Quillon's data log.");
     }
-
-    bool reported = false;
 };
 
 } // namespace
 
-void tellUser(const std::string &summary, const std::string &detail)
+// Windows shows notices through the program's tray icon, which needs its window.
+NoticeDisplay *platformNoticeDisplay()
 {
-    std::fprintf(stderr, "quillon: %s. %s\n", summary.c_str(), detail.c_str());
+    return nullptr;
 }
 
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)

@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <set>
 
 namespace {
 
@@ -76,18 +75,23 @@ public:
     }
 
     // Shift, Ctrl, Alt (Mod1), Mod3, Super (Mod4) and AltGr (Mod5), held or latched on any of the
-    // core keyboard's devices. Caps Lock (handled for each key) and Num Lock (Mod2) do not count.
-    bool modifierHeldFor(const KeyStroke &) override
+    // core keyboard's devices, are waited for. Caps Lock (handled for each key) and Num Lock
+    // (Mod2) do not count.
+    KeyVerdict verdictFor(const KeyStroke &, const OwnWindows &own) override
     {
         constexpr unsigned combining =
             ShiftMask | ControlMask | Mod1Mask | Mod3Mask | Mod4Mask | Mod5Mask;
         processEvents();
-        return !lost && (state.heldModifiers & combining);
+        if (lost)
+            return KeyVerdict::Go; // the key fails, and says why
+        if (keysReach(own))
+            return KeyVerdict::StopOwnWindow;
+        return (state.heldModifiers & combining) ? KeyVerdict::WaitForModifier : KeyVerdict::Go;
     }
 
     // A character the layout lacks gets its spare key bound here, a slot before it is typed:
     // some applications apply a keymap change only after the key events already queued.
-    bool prepareStroke(const KeyStroke &stroke) override
+    bool bindKeyIfLacking(const KeyStroke &stroke) override
     {
         // A stroke that gives no key has no symbol, and NoSymbol must not take a spare key.
         if (stroke.key == KeyStroke::Key::NoKey)
@@ -99,6 +103,47 @@ public:
     }
 
 private:
+    // Whether the keys would reach one of `own`: the window that has the focus, or, where the
+    // focus follows the pointer, the one under the pointer, or a window either lies in (the
+    // focus may be on a child of the program's window).
+    bool keysReach(const OwnWindows &own)
+    {
+        Window focus = None;
+        int revertTo = 0;
+        XGetInputFocus(display, &focus, &revertTo);
+        if (focus == PointerRoot)
+            focus = windowUnderPointer();
+        while (focus != None) {
+            if (own.owns(focus))
+                return true;
+            focus = parentOf(focus);
+        }
+        return false;
+    }
+
+    Window windowUnderPointer()
+    {
+        Window under = DefaultRootWindow(display), child = None, root = None;
+        int rootX = 0, rootY = 0, x = 0, y = 0;
+        unsigned mask = 0;
+        while (XQueryPointer(display, under, &root, &child, &rootX, &rootY, &x, &y, &mask) &&
+               child != None)
+            under = child;
+        return under;
+    }
+
+    // None for a root window, and for a window that is gone.
+    Window parentOf(Window window)
+    {
+        Window root = None, parent = None, *children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count))
+            return None;
+        if (children)
+            XFree(children);
+        return window == root ? None : parent;
+    }
+
     KeyLocation keyFor(KeySym keysym)
     {
         const KeyLocation location = layout.locate(keysym, state.group);
@@ -110,10 +155,8 @@ private:
     KeyCode bindSpare(KeySym keysym)
     {
         if (spares.empty()) {
-            if (!toldOfNoSpareKey)
-                tellNotTyped("The keyboard map has no spare key to carry characters the layout "
-                             "lacks");
-            toldOfNoSpareKey = true;
+            tellNotTyped("The keyboard map has no spare key to carry characters the layout "
+                         "lacks");
             return 0;
         }
         const KeyCode spare = spares.bind(keysym);
@@ -211,29 +254,26 @@ private:
     void loadKeymap()
     {
         if (!layout.load()) {
-            if (!saidKeymapUnreadable)
-                std::fprintf(stderr, "quillon: the keyboard map cannot be read; keys are typed "
-                                     "by the last one read\n");
-            saidKeymapUnreadable = true;
+            warn("the keyboard map cannot be read; keys are typed by the last one read");
             return;
         }
         spares.findAmong(layout);
     }
 
-    void reportUnbindable(KeySym keysym)
+    static void reportUnbindable(KeySym keysym)
     {
-        if (!unbindable.insert(keysym).second)
-            return;
-        char character[24];
+        char character[16];
         std::snprintf(character, sizeof character, "U+%04lX", static_cast<unsigned long>(keysym));
         tellNotTyped(std::string("The X server refused a key for the character ") + character);
     }
 
+    // A character that gets no key ends what is typed of its line; the rest goes to the log.
     static void tellNotTyped(const std::string &why)
     {
-        tellUser("Quillon did not type a reading",
-                 why + ". What was not typed is in Quillon's data log.");
+        tellUser(why, "What was not typed is in Quillon's data log.");
     }
+
+    static void warn(const char *message) { tellUser(message, {}); }
 
     static void connectionLost(Display *, void *data)
     {
@@ -241,8 +281,8 @@ private:
         self->lost = true;
         if (self->events)
             self->events->setEnabled(false);
-        std::fprintf(stderr, "quillon: the connection to the X server is lost; received data is "
-                             "no longer typed but shown in the data log\n");
+        tellUser("The connection to the X server is lost",
+                 "Received data is no longer typed but shown in the data log.");
     }
 
     Display *display;
@@ -253,9 +293,6 @@ private:
     bool hasXkb = false;
     int xkbEventBase = 0;
     State state;
-    std::set<KeySym> unbindable; // each said once
-    bool toldOfNoSpareKey = false;
-    bool saidKeymapUnreadable = false;
 };
 
 } // namespace

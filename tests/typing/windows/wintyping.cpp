@@ -185,6 +185,35 @@ bool heldAltIsWaitedFor(KeyInjector &keys)
     return passed;
 }
 
+// The GUI has not yet heard that the program's own window came to the front: no key may go out.
+class OwnWindowInFront : public OwnWindows
+{
+public:
+    explicit OwnWindowInFront(HWND window) : window(window) {}
+    bool oneIsActive() const override { return false; }
+    bool owns(std::uintptr_t id) const override
+    {
+        return id == reinterpret_cast<std::uintptr_t>(window);
+    }
+
+private:
+    HWND window;
+};
+
+bool ownWindowGetsNoKey(KeyInjector &keys)
+{
+    HWND edit = createFocusedEdit(L"");
+    const OwnWindowInFront own(edit);
+    keys.setOwnWindows(&own);
+    hookedPresses.clear();
+    const std::string untyped = keys.typeLine("W4 \tW5\r");
+    keys.setOwnWindows(nullptr);
+    bool passed = check(untyped == "W4 \tW5\r", "the line comes back not typed");
+    passed &= check(hookedPresses.empty() && textOf(edit).empty(), "no key reaches the own window");
+    DestroyWindow(edit);
+    return passed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -200,6 +229,7 @@ int main(int argc, char *argv[])
     bool passed = typesTheLineExactly(keys);
     passed &= controlBytesLeaveTheDocumentAlone(keys);
     passed &= heldAltIsWaitedFor(keys);
+    passed &= ownWindowGetsNoKey(keys);
     for (int key : {VK_RETURN, VK_TAB, VK_PACKET, VK_MENU}) {
         if (keyHeld(key))
             passed = check(false, "a typed key is still held down");

@@ -1,10 +1,12 @@
-#ifndef QUILLON_RECEIVE_RECEIVELOGIC_H
-#define QUILLON_RECEIVE_RECEIVELOGIC_H
+#ifndef QUILLON_RECEIVE_DEVICEBYTES_H
+#define QUILLON_RECEIVE_DEVICEBYTES_H
 
 #include <QByteArray>
 #include <QString>
 
-namespace ReceiveLogic {
+// What the device's bytes mean, read as they arrive: where a line ends, the Fennick escapes, what
+// waits for the rest of a sequence, and how the data log shows them.
+namespace DeviceBytes {
 
 // The index right after the first line end or end marker of the device in the buffer that ends
 // at `from` or later, or -1 if none does; markers ending before `from` are not looked for, so
@@ -25,6 +27,6 @@ int unfinishedUtf8Length(const QByteArray &buffer);
 // character (scales send "µ" and "°" that way), and NUL bytes dropped rather than ending the text.
 QString logText(const QByteArray &buffer);
 
-} // namespace ReceiveLogic
+} // namespace DeviceBytes
 
 #endif

@@ -1,4 +1,4 @@
-#include "receive/receivelogic.h"
+#include "receive/devicebytes.h"
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ bool endMarkerEndsAt(const QByteArray &buffer, int at)
 
 } // namespace
 
-namespace ReceiveLogic {
+namespace DeviceBytes {
 
 int unfinishedEscapeLength(const QByteArray &buffer)
 {
@@ -136,4 +136,4 @@ QString logText(const QByteArray &buffer)
     return text;
 }
 
-} // namespace ReceiveLogic
+} // namespace DeviceBytes
