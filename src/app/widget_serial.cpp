@@ -2,6 +2,7 @@
 
 #include "app/widgetform.h"
 #include "serial/portlist.h"
+#include "typing/keybackend.h"
 #include "typing/keyinjector.h"
 
 #include <QMessageBox>
@@ -47,6 +48,9 @@ void Widget::openPort()
     serialPort = createSerialLink(portName);
     openedPortName = portName;
     if (!serialPort->open(serialSettings)) {
+        // The box says what it always said; the system's reason goes beside it.
+        tellUser(tr("Could not open %1").arg(portName).toStdString(),
+                 serialPort->failureReason().toStdString());
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
         ui->checkBox_Connect->setChecked(false);
@@ -62,6 +66,13 @@ void Widget::listenTo(SerialLink &link)
 {
     connect(&link, &SerialLink::readyRead, this, &Widget::readMyCom);
     connect(&link, &SerialLink::deviceLost, this, &Widget::deviceLost);
+    connect(&link, &SerialLink::settingRefused, this, [this](const QString &setting) {
+        tellUser(tr("%1 did not take a setting").arg(openedPortName).toStdString(),
+                 tr("Its driver refused %1 and keeps its own instead; readings may come out "
+                    "garbled if the instrument does not use the same.")
+                     .arg(setting)
+                     .toStdString());
+    });
 }
 
 // Listing the ports anew never opens one: the selection only changes when the user picks.
