@@ -71,7 +71,7 @@ bool KeyInjector::waitUntilModifiersAreLetGo(const KeyStroke &stroke)
 
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
 {
-    return std::make_unique<KeyInjector>(createKeyBackend(guiPlatform));
+    return std::make_unique<KeyInjector>(createKeyBackend(guiPlatform), createKeyClock());
 }
 
 namespace {
