@@ -11,6 +11,22 @@ static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
 
 namespace {
 
+// Windows takes a window whose thread has not looked at its messages for 5 s for one that does
+// not respond, and greys it out: a line of more than 125 bytes, or a wait for a held modifier,
+// keeps the thread here that long. Each pause looks at the queue, which is what Windows counts,
+// and takes nothing from it: nothing is removed, and with only posted messages asked for, no sent
+// message is delivered either. So no code of the program's own runs in the middle of a line.
+class WindowsKeyClock : public KeyClock
+{
+public:
+    void waitUntil(TimePoint due) override
+    {
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_POSTMESSAGE);
+        KeyClock::waitUntil(due);
+    }
+};
+
 INPUT inputFrom(const WinKeyRecord &record)
 {
     INPUT input = {};
@@ -72,22 +88,6 @@ private:
     }
 
     bool reported = false;
-};
-
-// Windows takes a window whose thread has not looked at its messages for 5 s for one that does
-// not respond, and greys it out: a line of more than 125 bytes, or a wait for a held modifier,
-// keeps the thread here that long. Each pause looks at the queue, which is what Windows counts,
-// and takes nothing from it: nothing is removed, and with only posted messages asked for, no sent
-// message is delivered either. So no code of the program's own runs in the middle of a line.
-class WindowsKeyClock : public KeyClock
-{
-public:
-    void waitUntil(TimePoint due) override
-    {
-        MSG message;
-        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_POSTMESSAGE);
-        KeyClock::waitUntil(due);
-    }
 };
 
 } // namespace
