@@ -35,6 +35,7 @@ Widget::Widget(QWidget *parent)
     connect(connection, &Connection::readyRead, this, &Widget::readMyCom);
     connect(connection, &Connection::deviceLost, this, &Widget::deviceLost);
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
+    connect(connection, &Connection::settingRefused, this, &Widget::settingRefused);
     ui->setupUi(this);
     setWindowIcon(applicationIcon());
 

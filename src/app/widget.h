@@ -70,6 +70,7 @@ private:
     void setSendEnabled(bool on);
     void deviceLost();
     void lostDeviceReopened();
+    void settingRefused(const QString &setting);
     void showOpenedPortSelected();
     void dropUnfinishedLine();
     void sendCommandLine();

@@ -3,6 +3,7 @@
 #include "app/widgetform.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
+#include "typing/keybackend.h"
 #include "typing/keyinjector.h"
 
 #include <QMessageBox>
@@ -49,6 +50,9 @@ void Widget::openPort()
         return;
 
     if (!connection->open(portName)) {
+        // The box says what it always said; the system's reason goes beside it.
+        tellUser(tr("Could not open %1").arg(portName).toStdString(),
+                 connection->failureReason().toStdString());
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
         ui->checkBox_Connect->setChecked(false);
@@ -56,6 +60,15 @@ void Widget::openPort()
     }
     showOpenedPortSelected();
     ui->checkBox_Connect->setChecked(true);
+}
+
+void Widget::settingRefused(const QString &setting)
+{
+    tellUser(tr("%1 did not take a setting").arg(connection->portName()).toStdString(),
+             tr("Its driver refused %1 and keeps its own instead; readings may come out garbled "
+                "if the instrument does not use the same.")
+                 .arg(setting)
+                 .toStdString());
 }
 
 // Listing the ports anew never opens one: the selection only changes when the user picks.

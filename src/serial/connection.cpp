@@ -54,11 +54,15 @@ bool Connection::open(const QString &portName)
         awaitingLostDevice() && portName == openedPortName ? nameOfLostDevice() : portName;
     reopenTimer->stop();
     dropLink();
-    if (name.isEmpty())
+    if (name.isEmpty()) {
+        lastFailure = tr("The instrument that was lost is not back yet.");
         return false;
+    }
     linkTo(name);
-    if (!serialPort->open(serialSettings))
+    if (!serialPort->open(serialSettings)) {
+        lastFailure = serialPort->failureReason();
         return false;
+    }
     openedDeviceIdentity = identityOf(name);
     return true;
 }
@@ -123,6 +127,7 @@ void Connection::linkTo(const QString &portName)
     openedPortName = portName;
     connect(serialPort.get(), &SerialLink::readyRead, this, &Connection::readyRead);
     connect(serialPort.get(), &SerialLink::deviceLost, this, &Connection::linkLost);
+    connect(serialPort.get(), &SerialLink::settingRefused, this, &Connection::settingRefused);
 }
 
 void Connection::dropLink()

@@ -35,6 +35,8 @@ public:
     // the device lost there is looked for, that device is opened, wherever it is now; false if
     // it cannot be opened (busy, gone, not back yet).
     bool open(const QString &portName);
+    // Why the last open() failed, in the user's words, as the system told it.
+    QString failureReason() const { return lastFailure; }
     // The user lets the port go; a lost device is no longer looked for.
     void close();
     // The name the device has that was opened last, or is looked for.
@@ -51,6 +53,8 @@ signals:
     void deviceLost();
     // The lost device is back and open again, under that name.
     void reopened(const QString &portName);
+    // The port's driver refused a setting (see SerialLink::settingRefused).
+    void settingRefused(const QString &setting);
 
 private:
     bool awaitingLostDevice() const;
@@ -66,6 +70,7 @@ private:
     // The port the link was last opened on and what the device there is, to find it again.
     QString openedPortName;
     QString openedDeviceIdentity;
+    QString lastFailure;
 };
 
 #endif

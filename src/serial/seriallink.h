@@ -17,8 +17,8 @@ class SerialLink : public QObject
 
 public:
     // Opens the port for reading and writing, then applies the settings (baud rate for both
-    // directions, data bits, flow control, parity, stop bits); false if it cannot be opened.
-    // A closed link can be opened again.
+    // directions, data bits, flow control, parity, stop bits); false if it cannot be opened,
+    // and failureReason() then says why. A closed link can be opened again.
     virtual bool open(const SerialSettings &settings) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
@@ -27,11 +27,17 @@ public:
     virtual QByteArray readAll() = 0;
     virtual qint64 write(const QByteArray &bytes) = 0;
 
+    // Why the last open() failed, in the user's words, as the system told it.
+    virtual QString failureReason() const = 0;
+
 signals:
     void readyRead();
     // The device went away while open (unplugged, hung up); the link has closed itself. Never
     // emitted from inside a call on the link.
     void deviceLost();
+    // The port's driver refused a setting (named in the user's words); the port runs with what
+    // the driver keeps instead. Said once for each setting a link is refused, from the event loop.
+    void settingRefused(const QString &setting);
 };
 
 // The link to the port of that name (as the port list names it), not yet open.

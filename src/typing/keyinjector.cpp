@@ -111,7 +111,7 @@ bool KeyInjector::keyMayGoOut(const KeyStroke &stroke)
 
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform)
 {
-    return std::make_unique<KeyInjector>(createKeyBackend(guiPlatform));
+    return std::make_unique<KeyInjector>(createKeyBackend(guiPlatform), createKeyClock());
 }
 
 namespace {

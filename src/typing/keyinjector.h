@@ -72,4 +72,7 @@ private:
 // The pipeline around the backend for this platform and session (see createKeyBackend).
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform);
 
+// The clock the platform's pipeline waits on.
+std::unique_ptr<KeyClock> createKeyClock();
+
 #endif

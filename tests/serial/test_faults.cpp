@@ -1,12 +1,15 @@
-// Devices that vanish and come back, ports that never open: nothing leaks, nothing spins.
+// Devices that vanish and come back, ports that never open: nothing leaks, nothing spins. The
+// Windows link's logic meets a port that answers as drivers do.
 #include "harness.h"
 #include "messageboxcatcher.h"
+#include "serial/windows/commlink.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSerialPort>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -15,6 +18,35 @@ int openDescriptors()
 {
     return static_cast<int>(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files).size());
 }
+
+// A Windows port whose every answer the test sets, as a driver might give it.
+class ScriptedPort : public CommPort
+{
+public:
+    Error openError = 0, timeoutsError = 0, readError = 0, writeError = 0;
+    QByteArray read, queued;
+    QStringList refused;
+    QList<int> queueSizes;
+
+    Error open() override { return openError; }
+    void close() override {}
+    Error setQueueSizes(int input, int output) override
+    {
+        queueSizes = {input, output};
+        return 0;
+    }
+    QStringList applySettings(const SerialSettings &) override { return refused; }
+    Error setReadTimeouts() override { return timeoutsError; }
+    void discardQueues() override {}
+    Error startRead() override { return readError; }
+    Error finishRead(QByteArray &bytes) override { return bytes += read, 0; }
+    Error readQueued(QByteArray &bytes) override { return bytes += queued, 0; }
+    Error startWrite(const QByteArray &) override { return writeError; }
+    Error finishWrite() override { return 0; }
+    Error checkStatus() override { return 0; }
+    void cancelPending(std::chrono::milliseconds) override {}
+    QString describe(Error error) const override { return QStringLiteral("error %1").arg(error); }
+};
 
 } // namespace
 
@@ -213,6 +245,78 @@ private slots:
         harness.clickConnect();
         QVERIFY(harness.connected());
         QVERIFY(harness.receivesFrom(device));
+    }
+
+    // A device that sends its reading and is gone at once: the reading comes before the loss.
+    void windowsLinkDeliversWhatCameWithTheLoss()
+    {
+        auto owned = std::make_unique<ScriptedPort>();
+        ScriptedPort &port = *owned;
+        CommLink link(std::move(owned));
+        QVERIFY(link.open({}));
+        QStringList seen;
+        connect(&link, &SerialLink::readyRead, this, [&] { seen << link.readAll(); });
+        connect(&link, &SerialLink::deviceLost, this, [&] { seen << QStringLiteral("lost"); });
+        port.read = "1";
+        port.queued = "2.5\r\n";
+        port.readError = 22; // ERROR_BAD_COMMAND: the adapter is gone
+        emit port.readEnded();
+        QTRY_COMPARE(seen, QStringList({QStringLiteral("12.5\r\n"), QStringLiteral("lost")}));
+    }
+
+    void windowsLinkTakesAFailedWriteAsALoss()
+    {
+        auto owned = std::make_unique<ScriptedPort>();
+        ScriptedPort &port = *owned;
+        CommLink link(std::move(owned));
+        QVERIFY(link.open({}));
+        QSignalSpy lost(&link, &SerialLink::deviceLost);
+        port.writeError = 1167; // ERROR_DEVICE_NOT_CONNECTED
+        QCOMPARE(link.write("S\n\r"), qint64(-1));
+        QVERIFY(lost.wait());
+    }
+
+    // Timeouts it cannot set would leave reads that return at once, spinning; a refused line
+    // setting is said once, however often the port is opened again.
+    void windowsLinkSetsItsBuffersAndTimeoutsOrFails()
+    {
+        auto owned = std::make_unique<ScriptedPort>();
+        ScriptedPort &port = *owned;
+        CommLink link(std::move(owned));
+        QSignalSpy refusals(&link, &SerialLink::settingRefused);
+        port.refused = QStringList{QStringLiteral("the baud rate 250000")};
+        QVERIFY(link.open({}));
+        link.close();
+        QVERIFY(link.open({}));
+        QCOMPARE(port.queueSizes, QList<int>({4096, 4096}));
+        QTRY_COMPARE(refusals.size(), 1);
+        QCOMPARE(refusals.first().first().toString(), port.refused.first());
+
+        link.close();
+        port.timeoutsError = 87;
+        QVERIFY(!link.open({}));
+        QVERIFY(!link.isOpen());
+        QVERIFY(link.failureReason().contains(QStringLiteral("error 87")));
+    }
+
+    void windowsLinkSaysWhyAPortWouldNotOpen_data()
+    {
+        QTest::addColumn<unsigned long>("error");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("access denied") << 5ul << "Another program holds the port.";
+        QTest::newRow("not found") << 2ul << "The port is gone";
+        QTest::newRow("not functioning") << 31ul << "refused the device";
+    }
+
+    void windowsLinkSaysWhyAPortWouldNotOpen()
+    {
+        QFETCH(unsigned long, error);
+        QFETCH(QString, reason);
+        auto port = std::make_unique<ScriptedPort>();
+        port->openError = error;
+        CommLink link(std::move(port));
+        QVERIFY(!link.open({}));
+        QVERIFY2(link.failureReason().contains(reason), qPrintable(link.failureReason()));
     }
 };
 

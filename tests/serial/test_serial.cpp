@@ -1,6 +1,7 @@
 // The serial link against pseudo-terminals: settings, connecting, losing the device, sending.
 #include "harness.h"
 #include "messageboxcatcher.h"
+#include "stderrcapture.h"
 #include "termiosrecorder.h"
 
 #include <QComboBox>
@@ -218,9 +219,11 @@ private slots:
         QSerialPort otherProgram(device.slavePath());
         QVERIFY(otherProgram.open(QIODevice::ReadWrite));
         MessageBoxCatcher catcher;
-        harness.clickConnect();
+        const QByteArray said = capturedStderr([&] { harness.clickConnect(); });
         QCOMPARE(catcher.seen.size(), 1);
         QCOMPARE(catcher.seen.first().title, QStringLiteral("Open COM port Failed"));
+        // Beside the box, the system's reason.
+        QVERIFY2(said.contains("Another program holds the port"), said.constData());
         QVERIFY(!harness.connected());
         QVERIFY(harness.get<QPushButton>("pushButton_SendCommand")->isEnabled());
     }

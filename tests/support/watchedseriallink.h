@@ -16,6 +16,7 @@ public:
     qint64 bytesAvailable() const override { return link->bytesAvailable(); }
     QByteArray readAll() override;
     qint64 write(const QByteArray &bytes) override { return link->write(bytes); }
+    QString failureReason() const override { return link->failureReason(); }
 
 private:
     std::unique_ptr<SerialLink> link;

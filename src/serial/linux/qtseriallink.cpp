@@ -62,6 +62,19 @@ public:
     QByteArray readAll() override { return port.readAll(); }
     qint64 write(const QByteArray &bytes) override { return port.write(bytes); }
 
+    QString failureReason() const override
+    {
+        switch (port.error()) {
+        case QSerialPort::PermissionError:
+            return tr("Another program holds the port, or this user may not use it (on most "
+                      "systems that takes membership of the group dialout).");
+        case QSerialPort::DeviceNotFoundError:
+            return tr("The port is gone: the system does not have it (any more).");
+        default:
+            return port.errorString();
+        }
+    }
+
 private:
     QSerialPort port;
 };

@@ -1,30 +1,18 @@
-// The serial link on the Win32 communications API.
+// The serial link on the Win32 communications API: each step of CommLink as Win32 calls.
 //
-// Reading: one overlapped ReadFile of a single byte is always pending, its event watched by a
-// QWinEventNotifier; when it completes, what ClearCommError reports queued is read at once. With
-// the timeouts below, Windows completes that read as soon as a byte arrives, and wine (whose
-// serial reads end only when the buffer is full) does the same for a one-byte buffer. A read that
-// ends with no byte (the long total timeout) is simply issued again. No I/O completion port and
-// no WaitCommEvent: wine delivers neither for a port on a pseudo-terminal.
-//
-// Loss: a failed read or write (an unplugged adapter: 5, 22, 995, 1167; a hang-up under wine:
-// 109, 21), or a ClearCommError that fails while open, closes the link and reports the device
-// lost. Opening checks that the handle is a serial port at all: a COM name that leads nowhere can
-// still give a handle.
-#include "serial/seriallink.h"
+// With the timeouts below, Windows completes the one-byte read as soon as a byte arrives, and
+// wine (whose serial reads end only when the buffer is full) does the same for a one-byte buffer.
+// No I/O completion port and no WaitCommEvent: wine delivers neither for a port on a
+// pseudo-terminal. Errors seen for a lost device: an unplugged adapter gives 5, 22, 995 or 1167;
+// a hang-up under wine 109 or 21. Opening checks that the handle is a serial port at all: a COM
+// name that leads nowhere can still give a handle.
+#include "serial/windows/commlink.h"
 
-#include <QTimer>
 #include <QWinEventNotifier>
 
 #include <windows.h>
 
-#include <deque>
-
 namespace {
-
-// How often an open port is asked whether it is still there, for drivers that leave a pending
-// read waiting when their device goes away.
-constexpr int presenceCheckMs = 1000;
 
 BYTE parityFor(SerialSettings::Parity parity)
 {
@@ -57,13 +45,14 @@ void setFlowControl(DCB &dcb, SerialSettings::FlowControl flow)
     dcb.XoffLim = 512;
 }
 
-// An overlapped operation with an event of its own, which stays usable across opens.
-struct Overlapped
+// An overlapped operation with the event it signals and the memory the system writes into, or
+// reads from, until it has ended.
+struct Operation
 {
-    Overlapped() { io.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
-    ~Overlapped() { CloseHandle(io.hEvent); }
-    Overlapped(const Overlapped &) = delete;
-    Overlapped &operator=(const Overlapped &) = delete;
+    Operation() { io.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr); }
+    ~Operation() { CloseHandle(io.hEvent); }
+    Operation(const Operation &) = delete;
+    Operation &operator=(const Operation &) = delete;
 
     void reset()
     {
@@ -74,100 +63,78 @@ struct Overlapped
     }
 
     OVERLAPPED io = {};
+    QByteArray buffer;
+    bool pending = false;
 };
 
-class Win32SerialLink : public SerialLink
+CommPort::Error lastErrorUnlessPending(BOOL done)
+{
+    const DWORD error = done ? ERROR_SUCCESS : GetLastError();
+    return error == ERROR_IO_PENDING ? ERROR_SUCCESS : error;
+}
+
+class Win32CommPort : public CommPort
 {
 public:
-    explicit Win32SerialLink(const QString &portName)
-        : path(QStringLiteral("\\\\.\\") + portName), readDone(reading.io.hEvent),
-          writeDone(writing.io.hEvent)
+    explicit Win32CommPort(const QString &portName)
+        : path(QStringLiteral("\\\\.\\") + portName), readDone(reading->io.hEvent),
+          writeDone(writing->io.hEvent)
     {
         readDone.setEnabled(false);
         writeDone.setEnabled(false);
-        connect(&readDone, &QWinEventNotifier::activated, this, [this] { finishRead(); });
-        connect(&writeDone, &QWinEventNotifier::activated, this, [this] { finishWrite(); });
-        presenceCheck.setInterval(presenceCheckMs);
-        connect(&presenceCheck, &QTimer::timeout, this, [this] { checkPresence(); });
+        connect(&readDone, &QWinEventNotifier::activated, this, [this] {
+            readDone.setEnabled(false);
+            emit readEnded();
+        });
+        connect(&writeDone, &QWinEventNotifier::activated, this, [this] {
+            writeDone.setEnabled(false);
+            emit writeEnded();
+        });
     }
 
-    ~Win32SerialLink() override { close(); }
+    ~Win32CommPort() override { close(); }
 
-    bool open(const SerialSettings &settings) override
+    Error open() override
     {
-        if (isOpen())
-            return false;
-        port = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
-                           GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OVERLAPPED, nullptr);
-        if (port == INVALID_HANDLE_VALUE)
-            return false;
+        if (!reading->io.hEvent || !writing->io.hEvent || !queued.io.hEvent)
+            return ERROR_NOT_ENOUGH_MEMORY;
+        handle = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
+                             GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                             FILE_FLAG_OVERLAPPED, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return GetLastError();
         DCB dcb = {};
         dcb.DCBlength = sizeof dcb;
-        if (!GetCommState(port, &dcb)) {
-            CloseHandle(port);
-            port = INVALID_HANDLE_VALUE;
-            return false;
-        }
-        apply(settings, dcb);
-        // Reads end as soon as a byte is there; the total timeout only bounds an idle read.
-        COMMTIMEOUTS timeouts = {MAXDWORD, MAXDWORD, MAXDWORD - 1, 0, 0};
-        SetCommTimeouts(port, &timeouts);
-        PurgeComm(port, PURGE_RXCLEAR | PURGE_TXCLEAR);
-        received.clear();
-        if (!startRead()) {
+        if (!GetCommState(handle, &dcb)) {
+            const Error error = GetLastError();
             close();
-            return false;
+            return error;
         }
-        presenceCheck.start();
-        return true;
+        return ERROR_SUCCESS;
     }
 
     void close() override
     {
-        if (!isOpen())
-            return;
-        presenceCheck.stop();
-        readDone.setEnabled(false);
-        writeDone.setEnabled(false);
-        // The system writes into the buffers of a pending operation until it has ended.
-        CancelIo(port);
-        DWORD transferred = 0;
-        if (readPending)
-            GetOverlappedResult(port, &reading.io, &transferred, TRUE);
-        if (writePending)
-            GetOverlappedResult(port, &writing.io, &transferred, TRUE);
-        readPending = writePending = false;
-        outgoing.clear();
-        CloseHandle(port);
-        port = INVALID_HANDLE_VALUE;
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+        handle = INVALID_HANDLE_VALUE;
     }
 
-    bool isOpen() const override { return port != INVALID_HANDLE_VALUE; }
-    qint64 bytesAvailable() const override { return received.size(); }
-
-    QByteArray readAll() override
+    Error setQueueSizes(int input, int output) override
     {
-        QByteArray bytes;
-        bytes.swap(received);
-        return bytes;
+        return SetupComm(handle, static_cast<DWORD>(input), static_cast<DWORD>(output))
+                   ? ERROR_SUCCESS
+                   : GetLastError();
     }
 
-    qint64 write(const QByteArray &bytes) override
+    // In the order the other platforms apply them, each on top of those the driver took: a
+    // setting the port refuses leaves the others in force.
+    QStringList applySettings(const SerialSettings &settings) override
     {
-        if (!isOpen())
-            return -1;
-        outgoing.push_back(bytes);
-        if (!writePending)
-            startWrite();
-        return bytes.size();
-    }
-
-private:
-    // Applies the settings one at a time, in the order the other platforms do, each on top of
-    // those the driver took: a setting the port refuses leaves the others in force.
-    void apply(const SerialSettings &settings, DCB &dcb)
-    {
+        DCB dcb = {};
+        dcb.DCBlength = sizeof dcb;
+        if (!GetCommState(handle, &dcb))
+            return {tr("every setting (%1)").arg(describe(GetLastError()))};
         dcb.fBinary = TRUE;
         dcb.fDtrControl = DTR_CONTROL_ENABLE;
         dcb.fRtsControl = RTS_CONTROL_ENABLE;
@@ -176,139 +143,173 @@ private:
         dcb.fErrorChar = FALSE;
         dcb.fDsrSensitivity = FALSE;
         dcb.fOutxDsrFlow = FALSE;
-        const auto step = [&](auto change) {
+        QStringList refused;
+        const auto step = [&](const QString &setting, auto change) {
             DCB next = dcb;
             change(next);
-            if (SetCommState(port, &next))
+            if (SetCommState(handle, &next))
                 dcb = next;
+            else
+                refused << setting;
         };
-        step([&](DCB &d) { d.BaudRate = static_cast<DWORD>(settings.baudRate); });
-        step([&](DCB &d) { d.ByteSize = static_cast<BYTE>(settings.dataBits); });
-        step([&](DCB &d) { setFlowControl(d, settings.flowControl); });
-        step([&](DCB &d) {
+        step(tr("the baud rate %1").arg(settings.baudRate),
+             [&](DCB &d) { d.BaudRate = static_cast<DWORD>(settings.baudRate); });
+        step(tr("%1 data bits").arg(static_cast<int>(settings.dataBits)),
+             [&](DCB &d) { d.ByteSize = static_cast<BYTE>(settings.dataBits); });
+        step(tr("the flow control"), [&](DCB &d) { setFlowControl(d, settings.flowControl); });
+        step(tr("the parity"), [&](DCB &d) {
             d.Parity = parityFor(settings.parity);
             d.fParity = settings.parity != SerialSettings::Parity::NoParity;
         });
-        step([&](DCB &d) {
+        step(tr("the stop bits"), [&](DCB &d) {
             d.StopBits =
                 settings.stopBits == SerialSettings::StopBits::TwoStop ? TWOSTOPBITS : ONESTOPBIT;
         });
+        return refused;
     }
 
-    bool startRead()
+    Error setReadTimeouts() override
     {
-        reading.reset();
-        if (!ReadFile(port, &firstByte, 1, nullptr, &reading.io) &&
-            GetLastError() != ERROR_IO_PENDING)
-            return false;
-        readPending = true;
-        readDone.setEnabled(true);
-        return true;
+        COMMTIMEOUTS timeouts = {MAXDWORD, MAXDWORD, MAXDWORD - 1, 0, 0};
+        return SetCommTimeouts(handle, &timeouts) ? ERROR_SUCCESS : GetLastError();
     }
 
-    void finishRead()
+    // Bytes from before the port was opened are dropped where the driver can; where it cannot,
+    // they are read like any others.
+    void discardQueues() override { PurgeComm(handle, PURGE_RXCLEAR | PURGE_TXCLEAR); }
+
+    Error startRead() override
+    {
+        reading->reset();
+        reading->buffer.resize(1);
+        const Error error = lastErrorUnlessPending(
+            ReadFile(handle, reading->buffer.data(), 1, nullptr, &reading->io));
+        if (error)
+            return error;
+        reading->pending = true;
+        readDone.setEnabled(true);
+        return ERROR_SUCCESS;
+    }
+
+    Error finishRead(QByteArray &bytes) override
+    {
+        reading->pending = false;
+        DWORD transferred = 0;
+        if (!GetOverlappedResult(handle, &reading->io, &transferred, FALSE))
+            return GetLastError();
+        bytes.append(reading->buffer.constData(), static_cast<int>(transferred));
+        return ERROR_SUCCESS;
+    }
+
+    Error readQueued(QByteArray &bytes) override
+    {
+        DWORD errors = 0;
+        COMSTAT status = {};
+        if (!ClearCommError(handle, &errors, &status))
+            return GetLastError();
+        if (status.cbInQue == 0)
+            return ERROR_SUCCESS;
+        queued.reset();
+        queued.buffer.resize(static_cast<int>(status.cbInQue));
+        const Error error = lastErrorUnlessPending(
+            ReadFile(handle, queued.buffer.data(), status.cbInQue, nullptr, &queued.io));
+        DWORD transferred = 0;
+        if (error)
+            return error;
+        if (!GetOverlappedResult(handle, &queued.io, &transferred, TRUE))
+            return GetLastError();
+        bytes.append(queued.buffer.constData(), static_cast<int>(transferred));
+        return ERROR_SUCCESS;
+    }
+
+    Error startWrite(const QByteArray &bytes) override
+    {
+        writing->reset();
+        writing->buffer = bytes;
+        const Error error = lastErrorUnlessPending(
+            WriteFile(handle, writing->buffer.constData(),
+                      static_cast<DWORD>(writing->buffer.size()), nullptr, &writing->io));
+        if (error)
+            return error;
+        writing->pending = true;
+        writeDone.setEnabled(true);
+        return ERROR_SUCCESS;
+    }
+
+    // Without write timeouts a write ends when all of it is out; a driver that ends it short has
+    // failed.
+    Error finishWrite() override
+    {
+        writing->pending = false;
+        DWORD transferred = 0;
+        if (!GetOverlappedResult(handle, &writing->io, &transferred, FALSE))
+            return GetLastError();
+        return transferred == static_cast<DWORD>(writing->buffer.size()) ? ERROR_SUCCESS
+                                                                         : ERROR_WRITE_FAULT;
+    }
+
+    Error checkStatus() override
+    {
+        DWORD errors = 0;
+        COMSTAT status = {};
+        return ClearCommError(handle, &errors, &status) ? ERROR_SUCCESS : GetLastError();
+    }
+
+    void cancelPending(std::chrono::milliseconds bound) override
     {
         readDone.setEnabled(false);
-        readPending = false;
-        DWORD transferred = 0;
-        if (!GetOverlappedResult(port, &reading.io, &transferred, FALSE)) {
-            lose();
-            return;
-        }
-        if (transferred == 1)
-            received.append(static_cast<char>(firstByte));
-        if ((transferred == 1 && !readQueued()) || !startRead()) {
-            lose();
-            return;
-        }
-        if (!received.isEmpty())
-            emit readyRead();
-    }
-
-    // Reads what the driver holds already; such a read completes at once.
-    bool readQueued()
-    {
-        DWORD errors = 0;
-        COMSTAT status = {};
-        if (!ClearCommError(port, &errors, &status))
-            return false;
-        if (status.cbInQue == 0)
-            return true;
-        QByteArray bytes(static_cast<int>(status.cbInQue), Qt::Uninitialized);
-        queuedRead.reset();
-        DWORD transferred = 0;
-        if (!ReadFile(port, bytes.data(), status.cbInQue, nullptr, &queuedRead.io) &&
-            GetLastError() != ERROR_IO_PENDING)
-            return false;
-        if (!GetOverlappedResult(port, &queuedRead.io, &transferred, TRUE))
-            return false;
-        received.append(bytes.constData(), static_cast<int>(transferred));
-        return true;
-    }
-
-    void startWrite()
-    {
-        if (outgoing.empty())
-            return;
-        writing.reset();
-        const QByteArray &bytes = outgoing.front();
-        if (WriteFile(port, bytes.constData(), static_cast<DWORD>(bytes.size()), nullptr,
-                      &writing.io) ||
-            GetLastError() == ERROR_IO_PENDING) {
-            writePending = true;
-            writeDone.setEnabled(true);
-            return;
-        }
-        lose();
-    }
-
-    void finishWrite()
-    {
         writeDone.setEnabled(false);
-        writePending = false;
-        DWORD transferred = 0;
-        if (!GetOverlappedResult(port, &writing.io, &transferred, FALSE)) {
-            lose();
+        // Fails only when nothing is pending any more.
+        CancelIoEx(handle, nullptr);
+        const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(bound.count());
+        settle(reading, deadline);
+        settle(writing, deadline);
+        readDone.setHandle(reading->io.hEvent);
+        writeDone.setHandle(writing->io.hEvent);
+    }
+
+    QString describe(Error error) const override
+    {
+        wchar_t *text = nullptr;
+        const DWORD length =
+            FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                               FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, error, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+        const QString words = QString::fromWCharArray(text, static_cast<int>(length)).trimmed();
+        LocalFree(text);
+        return words.isEmpty() ? tr("error %1").arg(error)
+                               : tr("%1 (error %2)").arg(words).arg(error);
+    }
+
+private:
+    // A cancelled operation that has not ended by the deadline is left to the driver, which may
+    // still write into its buffer: it is never freed, and a new one takes its place.
+    static void settle(std::unique_ptr<Operation> &operation, ULONGLONG deadline)
+    {
+        if (!operation->pending)
+            return;
+        const ULONGLONG now = GetTickCount64();
+        const DWORD wait = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        if (WaitForSingleObject(operation->io.hEvent, wait) == WAIT_OBJECT_0) {
+            operation->pending = false;
             return;
         }
-        outgoing.pop_front();
-        startWrite();
-    }
-
-    void checkPresence()
-    {
-        DWORD errors = 0;
-        COMSTAT status = {};
-        if (!ClearCommError(port, &errors, &status))
-            lose();
-    }
-
-    // Said from the event loop, never from inside a call on the link.
-    void lose()
-    {
-        close();
-        QMetaObject::invokeMethod(
-            this, [this] { emit deviceLost(); }, Qt::QueuedConnection);
+        static_cast<void>(operation.release());
+        operation = std::make_unique<Operation>();
     }
 
     QString path;
-    HANDLE port = INVALID_HANDLE_VALUE;
-    Overlapped reading;
-    Overlapped queuedRead;
-    Overlapped writing;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::unique_ptr<Operation> reading = std::make_unique<Operation>();
+    std::unique_ptr<Operation> writing = std::make_unique<Operation>();
+    Operation queued;
     QWinEventNotifier readDone;
     QWinEventNotifier writeDone;
-    QTimer presenceCheck;
-    unsigned char firstByte = 0;
-    bool readPending = false;
-    bool writePending = false;
-    QByteArray received;
-    std::deque<QByteArray> outgoing;
 };
 
 } // namespace
 
 std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName)
 {
-    return std::make_unique<Win32SerialLink>(portName);
+    return std::make_unique<CommLink>(std::make_unique<Win32CommPort>(portName));
 }

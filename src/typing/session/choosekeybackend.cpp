@@ -1,5 +1,6 @@
 // Which way to type on Linux, decided once: on a Wayland session the compositor's own virtual
 // keyboard reaches every application, XTest only those running on XWayland.
+#include "typing/keyinjector.h"
 #include "typing/linuxkeybackends.h"
 #include "typing/session/renewingkeybackend.h"
 
@@ -68,4 +69,9 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
                         "the remote desktop portal", "the user is asked for keyboard control");
     }
     return fallBack(whyNotPortal);
+}
+
+std::unique_ptr<KeyClock> createKeyClock()
+{
+    return std::make_unique<KeyClock>();
 }

@@ -1,5 +1,5 @@
 // Typing through the Windows input service.
-#include "typing/keybackend.h"
+#include "typing/keyinjector.h"
 #include "typing/windows/winkeyrecords.h"
 
 #include <windows.h>
@@ -10,6 +10,22 @@ static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
               "SendInput takes 28-byte records on 32-bit Windows");
 
 namespace {
+
+// Windows takes a window whose thread has not looked at its messages for 5 s for one that does
+// not respond, and greys it out: a line of more than 125 bytes, or a wait for a held modifier,
+// keeps the thread here that long. Each pause looks at the queue, which is what Windows counts,
+// and takes nothing from it: nothing is removed, and with only posted messages asked for, no sent
+// message is delivered either. So no code of the program's own runs in the middle of a line.
+class WindowsKeyClock : public KeyClock
+{
+public:
+    void waitUntil(TimePoint due) override
+    {
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_POSTMESSAGE);
+        KeyClock::waitUntil(due);
+    }
+};
 
 INPUT inputFrom(const WinKeyRecord &record)
 {
@@ -83,4 +99,9 @@ NoticeDisplay *platformNoticeDisplay()
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)
 {
     return std::make_unique<WindowsKeyBackend>();
+}
+
+std::unique_ptr<KeyClock> createKeyClock()
+{
+    return std::make_unique<WindowsKeyClock>();
 }

@@ -214,6 +214,24 @@ bool ownWindowGetsNoKey(KeyInjector &keys)
     return passed;
 }
 
+// Waits of more than the 5 s after which Windows takes a window for one that does not respond (a
+// long line, a held modifier): the window still responds, and nothing was dispatched meanwhile.
+bool longWaitsKeepTheWindowResponding()
+{
+    HWND edit = createFocusedEdit(L"");
+    PostMessageW(edit, WM_CHAR, L'x', 0);
+    const std::unique_ptr<KeyClock> clock = createKeyClock();
+    const KeyClock::TimePoint end = clock->now() + std::chrono::milliseconds(5500);
+    while (clock->now() < end)
+        clock->waitUntil(clock->now() + KeyInjector::modifierPoll);
+    bool passed = check(!IsHungAppWindow(edit), "the window responds after 5.5 s of waits");
+    passed &= check(textOf(edit).empty(), "no message was dispatched during the waits");
+    pumpMessagesFor(100);
+    passed &= check(textOf(edit) == L"x", "the message is handled afterwards");
+    DestroyWindow(edit);
+    return passed;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -230,6 +248,7 @@ int main(int argc, char *argv[])
     passed &= controlBytesLeaveTheDocumentAlone(keys);
     passed &= heldAltIsWaitedFor(keys);
     passed &= ownWindowGetsNoKey(keys);
+    passed &= longWaitsKeepTheWindowResponding();
     for (int key : {VK_RETURN, VK_TAB, VK_PACKET, VK_MENU}) {
         if (keyHeld(key))
             passed = check(false, "a typed key is still held down");
