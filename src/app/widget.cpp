@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/displayscale.h"
 #include "app/widgetform.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
@@ -28,6 +29,7 @@ Widget::Widget(QWidget *parent)
     reopenTimer->setInterval(defaultReopenInterval);
     connect(reopenTimer, &QTimer::timeout, this, &Widget::tryReopeningLostPort);
     ui->setupUi(this);
+    scaleFormToDisplay(this);
     setWindowIcon(applicationIcon());
 
     // Adding the first port makes it current, which opens it through the selection handler.

@@ -1,4 +1,5 @@
 // The main window as the user first sees it: controls, texts, lists, logo, About boxes, frame.
+#include "app/displayscale.h"
 #include "app/widget.h"
 #include "messageboxcatcher.h"
 #include "serial/portlist.h"
@@ -10,6 +11,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QResource>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
@@ -363,11 +365,49 @@ private slots:
             QVERIFY2(sizes.contains(QSize(edge, edge)), qPrintable(QString::number(edge)));
     }
 
+    // Run on X11 at a display scale (tests/CMakeLists.txt): the window covers the display's share
+    // of its pixels, and no text needs more room than its widget has.
+    void textsFitTheirWidgetsAtTheDisplaysScale()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("the offscreen platform's default font is no desktop's");
+        Widget shown;
+        shown.showAsFixedSizeDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const qreal ratio = shown.devicePixelRatioF();
+        const qreal scale = shown.screen()->logicalDotsPerInch() / 96 * ratio;
+        QCOMPARE(qRound(shown.width() * ratio), qRound(427 * scale));
+        QCOMPARE(qRound(shown.height() * ratio), qRound(457 * scale));
+        for (QWidget *child : shown.findChildren<QWidget *>()) {
+            const QString text = child->property("text").toString();
+            QSize needed = child->sizeHint(); // a tool button's has room around its text
+            if (qobject_cast<QToolButton *>(child))
+                needed = child->fontMetrics().size(Qt::TextShowMnemonic, text);
+            else if (!qobject_cast<QLabel *>(child) && !qobject_cast<QAbstractButton *>(child) &&
+                     !qobject_cast<QComboBox *>(child))
+                continue;
+            QVERIFY2(needed.width() <= child->width() && needed.height() <= child->height(),
+                     qPrintable(QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+                                    .arg(child->objectName(), text)
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(child->width())
+                                    .arg(child->height())));
+        }
+    }
+
     void cleanupTestCase() { window.reset(); }
 
 private:
     std::unique_ptr<Widget> window;
 };
 
-QTEST_MAIN(FormTest)
+int main(int argc, char *argv[])
+{
+    // As the program does, so that the form is checked at the display's scale.
+    enableDisplayScaling();
+    QApplication app(argc, argv);
+    FormTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_form.moc"
