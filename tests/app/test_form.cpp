@@ -91,9 +91,14 @@ class FormTest : public QObject
 {
     Q_OBJECT
 
+public:
+    // As the program does; and fonts at the display's DPI, which QTEST_MAIN sets to 96.
+    static void initMain() { enableDisplayScaling(); }
+
 private slots:
     void initTestCase()
     {
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
         PortList::replaceForTests(QStringList());
         qInstallMessageHandler(recordAutoConnectionWarnings);
         window = std::make_unique<Widget>();
@@ -394,12 +399,5 @@ private:
     std::unique_ptr<Widget> window;
 };
 
-int main(int argc, char *argv[])
-{
-    // As the program does, so that the form is checked at the display's scale.
-    enableDisplayScaling();
-    QApplication app(argc, argv);
-    FormTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(FormTest)
 #include "test_form.moc"

@@ -49,8 +49,7 @@ long long microsecondsNow()
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
-    return now.QuadPart / frequency.QuadPart * 1000000 +
-           now.QuadPart % frequency.QuadPart * 1000000 / frequency.QuadPart;
+    return static_cast<long long>(now.QuadPart * 1e6L / frequency.QuadPart);
 }
 
 // Each key press is timed as the control's thread takes it from its queue.
@@ -157,10 +156,9 @@ int boxes()
 {
     HWND window = FindWindowW(nullptr, quillonTitle);
     RECT client = {};
-    if (!window || !GetClientRect(window, &client))
-        std::printf("window: none\n");
-    else
-        std::printf("window: shown %ldx%ld\n", client.right, client.bottom);
+    if (window)
+        GetClientRect(window, &client);
+    std::printf("window: %s %ldx%ld\n", window ? "shown" : "none", client.right, client.bottom);
     if (window)
         EnumWindows(listBox, reinterpret_cast<LPARAM>(window));
     return 0;
