@@ -107,7 +107,8 @@ private:
     pid_t pid = -1;
 };
 
-// A private Xvfb; its number comes back through -displayfd.
+// A private Xvfb at 100 % (Qt would scale the window by Xvfb's own 100 dpi); its number comes
+// back through -displayfd.
 class VirtualDisplay
 {
 public:
@@ -118,7 +119,7 @@ public:
             fail("pipe");
         server = std::make_unique<Child>(
             std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                     "1024x768x24", "-nolisten", "tcp"},
+                                     "1024x768x24", "-dpi", "96", "-nolisten", "tcp"},
             std::vector<std::string>{});
         close(fds[1]);
         char number[16] = {};

@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/displayscale.h"
 #include "app/ownwindows.h"
 #include "app/traynotices.h"
 #include "app/widgetform.h"
@@ -37,6 +38,7 @@ Widget::Widget(QWidget *parent)
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
     connect(connection, &Connection::settingRefused, this, &Widget::settingRefused);
     ui->setupUi(this);
+    scaleFormToDisplay(this);
     setWindowIcon(applicationIcon());
 
     // Adding the first port makes it current, which opens it through the selection handler.

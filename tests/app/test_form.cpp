@@ -1,4 +1,5 @@
 // The main window as the user first sees it: controls, texts, lists, logo, About boxes, frame.
+#include "app/displayscale.h"
 #include "app/widget.h"
 #include "messageboxcatcher.h"
 #include "serial/portlist.h"
@@ -10,6 +11,7 @@
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QResource>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
@@ -89,9 +91,14 @@ class FormTest : public QObject
 {
     Q_OBJECT
 
+public:
+    // As the program does; and fonts at the display's DPI, which QTEST_MAIN sets to 96.
+    static void initMain() { enableDisplayScaling(); }
+
 private slots:
     void initTestCase()
     {
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
         PortList::replaceForTests(QStringList());
         qInstallMessageHandler(recordAutoConnectionWarnings);
         window = std::make_unique<Widget>();
@@ -361,6 +368,29 @@ private slots:
         const QList<QSize> sizes = window->windowIcon().availableSizes();
         for (int edge : {16, 24, 32, 48, 64, 128, 256})
             QVERIFY2(sizes.contains(QSize(edge, edge)), qPrintable(QString::number(edge)));
+    }
+
+    // Run on X11 at a display scale (tests/CMakeLists.txt): the window covers the display's share
+    // of its pixels, and no text needs more room than its widget has.
+    void textsFitTheirWidgetsAtTheDisplaysScale()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("the offscreen platform's default font is no desktop's");
+        Widget shown;
+        shown.showAsFixedSizeDialog();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        const qreal ratio = shown.devicePixelRatioF();
+        const qreal scale = shown.screen()->logicalDotsPerInch() / 96 * ratio;
+        QCOMPARE(shown.size() * ratio, QSize(427, 457) * scale);
+        for (QWidget *child : shown.findChildren<QWidget *>()) {
+            QSize needed = child->sizeHint(); // a tool button's has room around its text
+            if (qobject_cast<QToolButton *>(child))
+                needed = child->fontMetrics().size(0, child->property("text").toString());
+            else if (!qobject_cast<QLabel *>(child) && !qobject_cast<QAbstractButton *>(child) &&
+                     !qobject_cast<QComboBox *>(child))
+                continue;
+            QVERIFY2(needed.boundedTo(child->size()) == needed, qPrintable(child->objectName()));
+        }
     }
 
     void cleanupTestCase() { window.reset(); }

@@ -4,15 +4,18 @@
 // run-e2e to judge.
 //
 //   helper receive SECONDS CLIPBOARD STOP   a focused multi-line EDIT control; the clipboard is
-//                                           set first. Prints "ready", then the control's text
-//                                           (hex of UTF-16) each time it changes, until the file
-//                                           STOP exists or the time is up; then the selection and
-//                                           the clipboard.
+//                                           set first. Prints "ready" and the clock, then the
+//                                           control's text (hex of UTF-16) each time it changes
+//                                           and the time of each key press it takes, until the
+//                                           file STOP exists or the time is up; then the
+//                                           selection and the clipboard. Times are in µs of
+//                                           QueryPerformanceCounter.
 //   helper keys KEYS                        brings Quillon's window to the front and types KEYS:
 //                                           letters and digits as such, "\t" Tab, "\r" Return,
 //                                           "^a" Ctrl+A, "^c" Ctrl+C, "~" Shift+Tab, " " Space.
 //   helper clipboard                        prints the clipboard's text (hex of UTF-16).
-//   helper boxes                            prints the titles of Quillon's other top-level windows.
+//   helper boxes                            prints the size of Quillon's window and the titles of
+//                                           its other top-level windows.
 //   helper close                            asks Quillon's window to close.
 #include "windows/win32desktop.h"
 
@@ -41,18 +44,39 @@ std::string hex(const std::wstring &text)
     return out.empty() ? "-" : out;
 }
 
+long long microsecondsNow()
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<long long>(now.QuadPart * 1e6L / frequency.QuadPart);
+}
+
+// Each key press is timed as the control's thread takes it from its queue.
+void serveAndTimePresses(HWND edit, DWORD milliseconds)
+{
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_KEYDOWN && message.hwnd == edit)
+            std::printf("press: %lld\n", microsecondsNow());
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 int receive(int seconds, const std::wstring &clipboard, const char *stopFile)
 {
     HWND edit = createFocusedEdit(L"");
     if (!edit || !setClipboardText(edit, clipboard))
         return 2;
-    std::printf("ready\n");
+    std::printf("ready\nclock: %lld\n", microsecondsNow());
     std::fflush(stdout);
     std::wstring last;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < static_cast<DWORD>(seconds) * 1000 &&
            GetFileAttributesA(stopFile) == INVALID_FILE_ATTRIBUTES) {
-        pumpMessagesFor(50);
+        serveAndTimePresses(edit, 50);
         const std::wstring now = textOf(edit);
         if (now != last) {
             std::printf("text: %s\n", hex(now).c_str());
@@ -131,7 +155,10 @@ BOOL CALLBACK listBox(HWND window, LPARAM quillon)
 int boxes()
 {
     HWND window = FindWindowW(nullptr, quillonTitle);
-    std::printf("window: %s\n", window ? "shown" : "none");
+    RECT client = {};
+    if (window)
+        GetClientRect(window, &client);
+    std::printf("window: %s %ldx%ld\n", window ? "shown" : "none", client.right, client.bottom);
     if (window)
         EnumWindows(listBox, reinterpret_cast<LPARAM>(window));
     return 0;
