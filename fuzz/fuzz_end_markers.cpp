@@ -43,6 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 line ? lines.takeForTyping(false).bytes : lines.takeOverlongLine().bytes;
             if (!waiting.startsWith(taken) || (!line && taken.size() < bound - 6))
                 std::abort();
+            // Nor does an unfinished line of the bound's length go out behind a line end.
+            if (line && taken.size() > bound && !naiveContainsEndMarker(taken.right(bound + 5)))
+                std::abort();
             processed += taken;
             waiting.remove(0, taken.size());
         }

@@ -112,6 +112,15 @@ int endOfFirstEndMarker(const QByteArray &buffer, int from)
     return -1;
 }
 
+int endOfLastEndMarker(const QByteArray &buffer)
+{
+    for (int at = buffer.size() - 1; at >= 0; --at) {
+        if (endMarkerEndsAt(buffer, at))
+            return at + 1;
+    }
+    return -1;
+}
+
 void translateFennickEscapes(QByteArray &buffer)
 {
     buffer.replace(enterEscape, "\r\n");

@@ -12,6 +12,8 @@ namespace DeviceBytes {
 // at `from` or later, or -1 if none does; markers ending before `from` are not looked for, so
 // that only what is new need be searched.
 int endOfFirstEndMarker(const QByteArray &buffer, int from = 0);
+// The index right after the last line end or end marker in the buffer, or -1 if it has none.
+int endOfLastEndMarker(const QByteArray &buffer);
 
 // Turns the device's escape sequences for Enter and Tab into CR LF and Tab.
 void translateFennickEscapes(QByteArray &buffer);

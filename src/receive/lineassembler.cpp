@@ -2,6 +2,8 @@
 
 #include "receive/devicebytes.h"
 
+#include <algorithm>
+
 ReceivedBytes ReceivedBytes::last(int count) const
 {
     LineEnds before = lineEndsBefore;
@@ -23,8 +25,6 @@ QString ReceivedBytes::logText() const
     }
     return DeviceBytes::logText(shown);
 }
-
-#include <algorithm>
 
 LineAssembler::LineAssembler(int lineBound) : lineBound(lineBound) {}
 
@@ -81,8 +81,16 @@ void LineAssembler::dropUnfinishedLine()
     lineEnds = LineEnds();
 }
 
+// What goes out at a line end is everything held, but for an unfinished line behind the last
+// line end that has reached the bound already (a read may bring a line end and kilobytes more):
+// that stays, to be cut at the bound like any other.
 ReceivedBytes LineAssembler::takeAllBut(int tailLength)
 {
+    if (rxBuffer.size() - lineEnd >= lineBound) {
+        const int lastLineEnd = DeviceBytes::endOfLastEndMarker(rxBuffer);
+        if (rxBuffer.size() - lastLineEnd >= lineBound)
+            return take(lastLineEnd);
+    }
     return take(rxBuffer.size() - tailLength);
 }
 
