@@ -52,26 +52,28 @@ bool Connection::open(const QString &portName)
 {
     const QString name =
         awaitingLostDevice() && portName == openedPortName ? nameOfLostDevice() : portName;
-    reopenTimer->stop();
-    dropLink();
+    // Not back yet: it is still looked for, so that it is opened once it is.
     if (name.isEmpty()) {
         lastFailure = tr("The instrument that was lost is not back yet.");
         return false;
     }
+    reopenTimer->stop();
+    dropLink();
     linkTo(name);
     if (!serialPort->open(serialSettings)) {
         lastFailure = serialPort->failureReason();
         return false;
     }
+    openedPortName = name;
     openedDeviceIdentity = identityOf(name);
     return true;
 }
 
+// The link goes too, so that nothing it still had queued (a loss) reaches the program.
 void Connection::close()
 {
     reopenTimer->stop();
-    if (serialPort)
-        serialPort->close();
+    dropLink();
 }
 
 bool Connection::isOpen() const
@@ -113,10 +115,13 @@ void Connection::tryReopening()
     const QString name = nameOfLostDevice();
     if (name.isEmpty())
         return;
-    if (name != openedPortName)
+    if (!serialPort || name != linkedPortName)
         linkTo(name);
     if (!serialPort->open(serialSettings))
         return;
+    // Only now: until the device is open under its new name, a Connect on the entry it was lost
+    // under must still find it by who it is.
+    openedPortName = name;
     reopenTimer->stop();
     emit reopened(name);
 }
@@ -124,7 +129,7 @@ void Connection::tryReopening()
 void Connection::linkTo(const QString &portName)
 {
     serialPort = createSerialLink(portName);
-    openedPortName = portName;
+    linkedPortName = portName;
     connect(serialPort.get(), &SerialLink::readyRead, this, &Connection::readyRead);
     connect(serialPort.get(), &SerialLink::deviceLost, this, &Connection::linkLost);
     connect(serialPort.get(), &SerialLink::settingRefused, this, &Connection::settingRefused);

@@ -69,6 +69,7 @@ private:
     QTimer *reopenTimer;
     // The port the link was last opened on and what the device there is, to find it again.
     QString openedPortName;
+    QString linkedPortName; // the port of the link, opened or not
     QString openedDeviceIdentity;
     QString lastFailure;
 };

@@ -154,8 +154,10 @@ private slots:
     void lostInstrumentIsFoundAgainByWhoItIsNotByName_data()
     {
         QTest::addColumn<bool>("userClicksConnect");
-        QTest::newRow("by itself") << false;
-        QTest::newRow("Connect clicked while it is awaited") << true;
+        QTest::addColumn<bool>("beforeItIsBack");
+        QTest::newRow("by itself") << false << false;
+        QTest::newRow("Connect clicked while it is awaited") << true << false;
+        QTest::newRow("Connect clicked before it is back") << true << true;
     }
 
     // Two adapters of one kind, both pulled out, come back with their names swapped: the lost
@@ -163,6 +165,7 @@ private slots:
     void lostInstrumentIsFoundAgainByWhoItIsNotByName()
     {
         QFETCH(bool, userClicksConnect);
+        QFETCH(bool, beforeItIsBack);
         auto first = std::make_unique<PseudoTerminal>();
         auto second = std::make_unique<PseudoTerminal>();
         PortAlias usb0(first->slavePath(), QStringLiteral("ttyUSB0"));
@@ -176,7 +179,7 @@ private slots:
         };
         MessageBoxCatcher catcher;
         Harness harness(QList<PortInfo>{port(usb0, "A"), port(usb1, "B")});
-        harness.window->setReopenInterval(userClicksConnect ? 3600000 : 20);
+        harness.window->setReopenInterval(userClicksConnect && !beforeItIsBack ? 3600000 : 20);
         auto *list = harness.get<QComboBox>("comboBox_SerialPort");
 
         PortList::replaceForTests(QList<PortInfo>());
@@ -186,15 +189,20 @@ private slots:
         auto instrumentB = std::make_unique<PseudoTerminal>();
         usb0.pointTo(instrumentB->slavePath());
         PortList::replaceForTests({port(usb0, "B")});
-        if (!userClicksConnect) {
+        if (!userClicksConnect || beforeItIsBack) {
             QTest::qWait(300); // some fifteen chances to open the wrong instrument
             QVERIFY(!harness.connected());
+        }
+        if (beforeItIsBack) { // it fails, and the instrument is still looked for
+            harness.clickConnect();
+            QTRY_COMPARE(catcher.seen.size(), 1);
+            catcher.seen.clear();
         }
 
         auto instrumentA = std::make_unique<PseudoTerminal>();
         usb1.pointTo(instrumentA->slavePath());
         PortList::replaceForTests({port(usb0, "B"), port(usb1, "A")});
-        if (userClicksConnect)
+        if (userClicksConnect && !beforeItIsBack)
             harness.clickConnect();
         QTRY_VERIFY(harness.connected());
         QCOMPARE(list->currentText(), usb1.path());
