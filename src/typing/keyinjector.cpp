@@ -24,6 +24,13 @@ public:
 
 const NoOwnWindows noOwnWindows;
 
+bool givesAKey(ByteKeyMapper mapper, std::string_view bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [&mapper](char byte) {
+        return mapper.map(static_cast<unsigned char>(byte)).key != KeyStroke::Key::NoKey;
+    });
+}
+
 void tellOfOwnWindow()
 {
     tellUser("Quillon's own window has the keyboard focus",
@@ -51,13 +58,17 @@ void KeyInjector::setOwnWindows(const OwnWindows *windows)
 
 std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
 {
-    if (ownWindows->oneIsActive()) {
+    ByteKeyMapper mapper(lineEnds);
+    // A line that gives no key (the LF of a CR LF come on its own, control bytes) only takes its
+    // slots: it can reach no window, so there is nothing to look at, set up or tell, and it ends
+    // no trouble.
+    const bool givesKeys = givesAKey(mapper, bytes);
+    if (givesKeys && ownWindows->oneIsActive()) {
         tellOfOwnWindow();
         return std::string(bytes);
     }
-    if (!backend->prepareLine())
+    if (givesKeys && !backend->prepareLine())
         return std::string(bytes);
-    ByteKeyMapper mapper(lineEnds);
     if (bindKeyForNextSlot(mapper, bytes))
         clock->waitUntil(clock->now() + keyInterval);
     for (size_t index = 0; index < bytes.size(); ++index) {
@@ -71,7 +82,8 @@ std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
         // still gets a whole pause after it.
         clock->waitUntil(remapped ? std::max(due, clock->now() + keyInterval) : due);
     }
-    troublesAreOver();
+    if (givesKeys)
+        troublesAreOver();
     return {};
 }
 
