@@ -48,7 +48,7 @@ KeyInjector::KeyInjector(std::unique_ptr<KeyBackend> backend, std::unique_ptr<Ke
 // What went wrong while this pipeline typed ends with it.
 KeyInjector::~KeyInjector()
 {
-    troublesAreOver();
+    troublesAreOver(Troubles::All);
 }
 
 void KeyInjector::setOwnWindows(const OwnWindows *windows)
@@ -59,15 +59,14 @@ void KeyInjector::setOwnWindows(const OwnWindows *windows)
 std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
 {
     ByteKeyMapper mapper(lineEnds);
-    // A line that gives no key (the LF of a CR LF come on its own, control bytes) only takes its
-    // slots: it can reach no window, so there is nothing to look at, set up or tell, and it ends
-    // no trouble.
+    // A line that gives no key (the LF of a CR LF come on its own, control bytes) can reach no
+    // window: whichever has the focus is of no concern, and it ends no trouble.
     const bool givesKeys = givesAKey(mapper, bytes);
     if (givesKeys && ownWindows->oneIsActive()) {
         tellOfOwnWindow();
         return std::string(bytes);
     }
-    if (givesKeys && !backend->prepareLine())
+    if (!backend->prepareLine())
         return std::string(bytes);
     if (bindKeyForNextSlot(mapper, bytes))
         clock->waitUntil(clock->now() + keyInterval);

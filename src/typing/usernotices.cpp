@@ -1,11 +1,11 @@
 #include "typing/usernotices.h"
 
 #include <cstdio>
-#include <set>
+#include <map>
 
 namespace {
 
-std::set<std::string> saidThisEpisode;
+std::map<std::string, Trouble> saidThisEpisode;
 bool displayChosen = false;
 NoticeDisplay *display = nullptr;
 
@@ -20,9 +20,9 @@ NoticeDisplay *currentDisplay()
 
 } // namespace
 
-void tellUser(const std::string &summary, const std::string &detail)
+void tellUser(const std::string &summary, const std::string &detail, Trouble trouble)
 {
-    if (!saidThisEpisode.insert(summary).second)
+    if (!saidThisEpisode.emplace(summary, trouble).second)
         return;
     if (detail.empty())
         std::fprintf(stderr, "quillon: %s\n", summary.c_str());
@@ -37,11 +37,17 @@ void troubleIsOver(const std::string &summary)
     saidThisEpisode.erase(summary);
 }
 
-void troublesAreOver()
+void troublesAreOver(Troubles which)
 {
-    if (saidThisEpisode.empty())
+    const auto sizeBefore = saidThisEpisode.size();
+    for (auto said = saidThisEpisode.begin(); said != saidThisEpisode.end();) {
+        if (which == Troubles::All || said->second == Trouble::EndsWithATypedLine)
+            said = saidThisEpisode.erase(said);
+        else
+            ++said;
+    }
+    if (saidThisEpisode.size() == sizeBefore || !saidThisEpisode.empty())
         return;
-    saidThisEpisode.clear();
     if (NoticeDisplay *shownOn = currentDisplay())
         shownOn->allClear();
 }

@@ -19,17 +19,31 @@ public:
 // already said is not said again until a line has been typed in full, so that a trouble that
 // lasts is said once, not once per line or per key, and is said anew if it comes back. Called on
 // the GUI thread, as everything here.
-void tellUser(const std::string &summary, const std::string &detail);
+// A trouble that lines typed in full do not end (a keyboard map without a spare key) lasts until
+// troubleIsOver says so.
+enum class Trouble
+{
+    EndsWithATypedLine,
+    Lasts,
+};
+void tellUser(const std::string &summary, const std::string &detail,
+              Trouble trouble = Trouble::EndsWithATypedLine);
 
 // The trouble said with `summary` is over (its cause went away), so it is said anew if it comes
 // back.
 void troubleIsOver(const std::string &summary);
 
-// Every trouble said so far is over: a line went out in full, or the typing pipeline is gone.
-void troublesAreOver();
+// Every trouble said so far is over: when a line went out in full, all but those that last; when
+// the typing pipeline is gone, all.
+enum class Troubles
+{
+    ButThoseThatLast,
+    All,
+};
+void troublesAreOver(Troubles which = Troubles::ButThoseThatLast);
 
 // Replaces the display notices go to (null: stderr alone). The platform's own comes first: the
-// desktop's notifications on Linux; none on Windows, where the program's window shows them.
+// desktop's notifications on Linux; none on Windows, where the program's tray icon shows them.
 void setNoticeDisplay(NoticeDisplay *display);
 NoticeDisplay *noticeDisplay();
 

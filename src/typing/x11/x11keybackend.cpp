@@ -155,8 +155,7 @@ private:
     KeyCode bindSpare(KeySym keysym)
     {
         if (spares.empty()) {
-            tellNotTyped("The keyboard map has no spare key to carry characters the layout "
-                         "lacks");
+            tellNotTyped(noSpareKey);
             return 0;
         }
         const KeyCode spare = spares.bind(keysym);
@@ -258,6 +257,8 @@ private:
             return;
         }
         spares.findAmong(layout);
+        if (!spares.empty())
+            troubleIsOver(noSpareKey);
     }
 
     static void reportUnbindable(KeySym keysym)
@@ -267,11 +268,15 @@ private:
         tellNotTyped(std::string("The X server refused a key for the character ") + character);
     }
 
-    // A character that gets no key ends what is typed of its line; the rest goes to the log.
+    // A character that gets no key ends what is typed of its line; the rest goes to the log. The
+    // keyboard map stays as it is however many lines are typed meanwhile.
     static void tellNotTyped(const std::string &why)
     {
-        tellUser(why, "What was not typed is in Quillon's data log.");
+        tellUser(why, "What was not typed is in Quillon's data log.", Trouble::Lasts);
     }
+
+    static constexpr const char *noSpareKey =
+        "The keyboard map has no spare key to carry characters the layout lacks";
 
     static void warn(const char *message) { tellUser(message, {}); }
 
