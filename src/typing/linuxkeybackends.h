@@ -11,9 +11,11 @@
 std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot);
 std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
 // Asks the user's consent through the RemoteDesktop portal without waiting for the answer; keys
-// wait for it only if they come first. If the answer is no, or none comes in time, the backend
-// types through what `fallBack` makes of the reason from then on.
-using FallBack = std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot)>;
+// wait for it only if they come first. If there is no session, the backend types through what
+// `fallBack` makes of the reason from then on; `mayAskAgain` is false where the user said no or
+// gave no answer in time.
+using FallBack =
+    std::function<std::unique_ptr<KeyBackend>(const std::string &whyNot, bool mayAskAgain)>;
 std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack);
 
 // A desktop notification, for what the user must know without a box in the way of typing.

@@ -90,14 +90,14 @@ private:
         if (answered)
             return;
         answered = true;
-        const QString refused = answer.get();
-        if (!refused.isEmpty())
-            instead = fallBack(refused.toStdString());
+        const PortalOutcome refused = answer.get();
+        if (!refused.whyNot.isEmpty())
+            instead = fallBack(refused.whyNot.toStdString(), refused.mayAskAgain);
     }
 
     FallBack fallBack;
-    std::promise<QString> outcome;
-    std::future<QString> answer;
+    std::promise<PortalOutcome> outcome;
+    std::future<PortalOutcome> answer;
     // Where the answer is delivered: on the thread this object lives on (the GUI's), and never
     // after this backend is gone.
     QObject answerContext;

@@ -33,7 +33,7 @@ class PortalSession : public QObject
     Q_OBJECT
 
 public:
-    PortalSession(std::promise<QString> &outcome, std::function<void()> whenSettled)
+    PortalSession(std::promise<PortalOutcome> &outcome, std::function<void()> whenSettled)
         : connectionName(QStringLiteral("quillon-portal-%1").arg(++sessionsMade)),
           bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName)),
           outcome(outcome), whenSettled(std::move(whenSettled))
@@ -54,8 +54,9 @@ public slots:
     {
         answerTimer = new QTimer(this);
         answerTimer->setSingleShot(true);
-        connect(answerTimer, &QTimer::timeout, this,
-                [this] { finish(QStringLiteral("the remote desktop portal did not answer")); });
+        connect(answerTimer, &QTimer::timeout, this, [this] {
+            finish(QStringLiteral("the remote desktop portal did not answer"), false);
+        });
         restoreToken = portalVersion() >= 2 ? savedRestoreToken() : QString();
         createSession();
     }
@@ -175,8 +176,10 @@ private:
             createSession();
             return;
         }
-        finish(response == 1 ? QStringLiteral("the user declined the remote desktop request")
-                             : QStringLiteral("the remote desktop portal failed"));
+        if (response == 1)
+            finish(QStringLiteral("the user declined the remote desktop request"), false);
+        else
+            finish(QStringLiteral("the remote desktop portal failed"));
     }
 
     QString token() { return QStringLiteral("quillon%1").arg(++requests); }
@@ -236,20 +239,20 @@ private:
         reportTypingStopped(why.toStdString());
     }
 
-    void finish(const QString &whyNot)
+    void finish(const QString &whyNot, bool mayAskAgain = true)
     {
         if (settled)
             return;
         settled = true;
         answerTimer->stop();
-        outcome.set_value(whyNot);
+        outcome.set_value({whyNot, mayAskAgain});
         whenSettled();
     }
 
     static inline std::atomic<int> sessionsMade{0};
     const QString connectionName;
     QDBusConnection bus;
-    std::promise<QString> &outcome;
+    std::promise<PortalOutcome> &outcome;
     std::function<void()> whenSettled;
     QTimer *answerTimer = nullptr;
     Step step = Step::CreateSession;
@@ -275,7 +278,8 @@ bool portalReachable()
            daemon->activatableServiceNames().value().contains(portalService);
 }
 
-QObject *createPortalSession(std::promise<QString> &outcome, std::function<void()> whenSettled)
+QObject *createPortalSession(std::promise<PortalOutcome> &outcome,
+                             std::function<void()> whenSettled)
 {
     return new PortalSession(outcome, std::move(whenSettled));
 }

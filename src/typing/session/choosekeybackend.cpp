@@ -50,25 +50,26 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
                         "the Wayland virtual keyboard",
                         "the compositor offers zwp_virtual_keyboard_manager_v1");
     // The portal asks the user, which takes as long as the user takes: the backend is used at
-    // once, and falls back to XWayland itself if the answer is no. Once the portal gave no
-    // session (the user said no, it did not answer, or it could not set one up), it is not asked
-    // again in this run: every reading would bring the question back, the window frozen while it
-    // waits. What is set up anew then is XTest alone.
-    auto portalGaveNoSession = std::make_shared<bool>(false);
-    const auto fallBack = [whyNotWlroots, portalGaveNoSession](const std::string &whyNotPortal) {
-        *portalGaveNoSession = true;
+    // once, and falls back to XWayland itself if the answer is no. Once the user said no, or gave
+    // no answer in time, the portal is not asked again in this run: every reading would bring the
+    // question back, the window frozen while it waits. What is set up anew then is XTest alone.
+    // A session that failed otherwise is asked for anew.
+    auto userSaidNo = std::make_shared<bool>(false);
+    const auto fallBack = [whyNotWlroots, userSaidNo](const std::string &whyNotPortal,
+                                                      bool mayAskAgain) {
+        *userSaidNo = *userSaidNo || !mayAskAgain;
         return fallBackToXWayland(whyNotWlroots + "; " + whyNotPortal, whyNotPortal);
     };
     std::string whyNotPortal;
     if (auto portal = createPortalKeyBackend(whyNotPortal, fallBack)) {
-        const auto portalAgain = [fallBack, portalGaveNoSession](std::string &whyNot) {
-            return *portalGaveNoSession ? createX11KeyBackend(whyNot)
-                                        : createPortalKeyBackend(whyNot, fallBack);
+        const auto portalAgain = [fallBack, userSaidNo](std::string &whyNot) {
+            return *userSaidNo ? createX11KeyBackend(whyNot)
+                               : createPortalKeyBackend(whyNot, fallBack);
         };
         return announce(renewedWhenItFails(std::move(portal), portalAgain),
                         "the remote desktop portal", "the user is asked for keyboard control");
     }
-    return fallBack(whyNotPortal);
+    return fallBack(whyNotPortal, false);
 }
 
 std::unique_ptr<KeyClock> createKeyClock()
