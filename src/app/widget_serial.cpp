@@ -3,8 +3,8 @@
 #include "app/widgetform.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
-#include "typing/keybackend.h"
 #include "typing/keyinjector.h"
+#include "typing/usernotices.h"
 
 #include <QMessageBox>
 #include <QSignalBlocker>

@@ -18,13 +18,15 @@ void notifyDesktop(const std::string &summary, const std::string &body)
     message.setArguments({QStringLiteral("Quillon"), 0u, QStringLiteral("quillon"),
                           QString::fromStdString(summary), QString::fromStdString(body),
                           QStringList(), QVariantMap(), -1});
+    // Everything shown here is on stderr too, so a desktop without notifications loses nothing.
     QDBusConnection::sessionBus().call(message, QDBus::Block, 2000);
 }
 
 void reportTypingStopped(const std::string &why)
 {
     // The portal's session finds out on a thread of its own.
-    if (QThread::currentThread() != QCoreApplication::instance()->thread()) {
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (application && QThread::currentThread() != application->thread()) {
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [why] { reportTypingStopped(why); },
             Qt::QueuedConnection);

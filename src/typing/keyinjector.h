@@ -10,8 +10,9 @@
 #include <string>
 #include <string_view>
 
-// What the pauses between keys are measured and waited on. Tests give one that records the
-// pauses instead of waiting; the Windows check one that pumps its window messages meanwhile.
+// What the pauses between keys are measured and waited on. On Windows it also keeps the window
+// answering the system's "is it responding" check (createKeyClock); tests give one that records
+// the pauses instead of waiting, the Windows check one that pumps its window messages meanwhile.
 class KeyClock
 {
 public:
