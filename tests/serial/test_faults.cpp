@@ -24,6 +24,7 @@ class ScriptedPort : public CommPort
 {
 public:
     Error openError = 0, timeoutsError = 0, readError = 0, writeError = 0;
+    bool running = false; // what is pending has not ended yet
     QByteArray read, queued;
     QStringList refused;
     QList<int> queueSizes;
@@ -39,10 +40,10 @@ public:
     Error setReadTimeouts() override { return timeoutsError; }
     void discardQueues() override {}
     Error startRead() override { return readError; }
-    Error finishRead(QByteArray &bytes) override { return bytes += read, 0; }
+    Error finishRead(QByteArray &bytes) override { return running ? notEnded : (bytes += read, 0); }
     Error readQueued(QByteArray &bytes) override { return bytes += queued, 0; }
     Error startWrite(const QByteArray &) override { return writeError; }
-    Error finishWrite() override { return 0; }
+    Error finishWrite() override { return running ? notEnded : writeError; }
     Error checkStatus() override { return 0; }
     void cancelPending(std::chrono::milliseconds) override {}
     QString describe(Error error) const override { return QStringLiteral("error %1").arg(error); }
@@ -255,9 +256,18 @@ private slots:
         QVERIFY(harness.receivesFrom(device));
     }
 
-    // A device that sends its reading and is gone at once: the reading comes before the loss.
+    void windowsLinkDeliversWhatCameWithTheLoss_data()
+    {
+        QTest::addColumn<bool>("foundByAWrite");
+        QTest::newRow("found by the read") << false;
+        QTest::newRow("found by a write") << true;
+    }
+
+    // A device that sends its reading and is gone at once: the reading comes before the loss, also
+    // when a write finds it first. Notifications of operations still running change nothing.
     void windowsLinkDeliversWhatCameWithTheLoss()
     {
+        QFETCH(bool, foundByAWrite);
         auto owned = std::make_unique<ScriptedPort>();
         ScriptedPort &port = *owned;
         CommLink link(std::move(owned));
@@ -265,10 +275,15 @@ private slots:
         QStringList seen;
         connect(&link, &SerialLink::readyRead, this, [&] { seen << link.readAll(); });
         connect(&link, &SerialLink::deviceLost, this, [&] { seen << QStringLiteral("lost"); });
+        port.running = true;
+        link.write("S\n\r");
+        emit port.readEnded();
+        emit port.writeEnded();
+        port.running = false;
         port.read = "1";
         port.queued = "2.5\r\n";
-        port.readError = 22; // ERROR_BAD_COMMAND: the adapter is gone
-        emit port.readEnded();
+        port.readError = port.writeError = 22; // ERROR_BAD_COMMAND: the adapter is gone
+        foundByAWrite ? emit port.writeEnded() : emit port.readEnded();
         QTRY_COMPARE(seen, QStringList({QStringLiteral("12.5\r\n"), QStringLiteral("lost")}));
     }
 

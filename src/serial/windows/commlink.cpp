@@ -131,9 +131,11 @@ void CommLink::finishRead()
 {
     if (!readPending)
         return;
+    const CommPort::Error error = port->finishRead(received);
+    if (error == CommPort::notEnded)
+        return;
     readPending = false;
-    const bool stillThere =
-        port->finishRead(received) == 0 && port->readQueued(received) == 0 && startRead();
+    const bool stillThere = error == 0 && port->readQueued(received) == 0 && startRead();
     // What came with the read that reveals a loss goes out first: a device that sends its last
     // reading and powers off at once has that reading taken.
     if (!received.isEmpty())
@@ -157,8 +159,11 @@ void CommLink::finishWrite()
 {
     if (!writePending)
         return;
+    const CommPort::Error error = port->finishWrite();
+    if (error == CommPort::notEnded)
+        return;
     writePending = false;
-    if (port->finishWrite() != 0) {
+    if (error != 0) {
         lose();
         return;
     }
@@ -172,9 +177,23 @@ void CommLink::checkPresence()
         lose();
 }
 
+// A loss found by a write or the presence check can come before the notification of a read that
+// has ended already: what it holds is the device's last reading and goes out before the loss,
+// while the link is still open to be read.
+void CommLink::takeEndedRead()
+{
+    if (!readPending || port->finishRead(received) == CommPort::notEnded)
+        return;
+    readPending = false;
+    port->readQueued(received);
+    if (!received.isEmpty())
+        emit readyRead();
+}
+
 // Said from the event loop, never from inside a call on the link.
 void CommLink::lose()
 {
+    takeEndedRead();
     close();
     QMetaObject::invokeMethod(
         this, [this] { emit deviceLost(); }, Qt::QueuedConnection);

@@ -19,6 +19,9 @@ class CommPort : public QObject
 
 public:
     using Error = unsigned long;
+    // The answer of finishRead or finishWrite for an operation whose notification came while it
+    // was still running (ERROR_IO_INCOMPLETE): it stays pending, and its end is notified again.
+    static constexpr Error notEnded = 996;
 
     // The port opened for overlapped reading and writing, checked to be a serial port.
     virtual Error open() = 0;
@@ -55,7 +58,7 @@ signals:
 // Reading: a read of one byte is always pending; when it ends, what the driver holds besides is
 // read at once. A read that ends with no byte (the long total timeout) is simply issued again.
 // Loss: a failed read, write or status query closes the link and reports the device lost, after
-// the bytes that came with it.
+// the bytes that came with it or with a read that ended before the loss was found.
 class CommLink : public SerialLink
 {
 public:
@@ -88,6 +91,7 @@ private:
     void startWrite();
     void finishWrite();
     void checkPresence();
+    void takeEndedRead();
     void lose();
 
     std::unique_ptr<CommPort> port;

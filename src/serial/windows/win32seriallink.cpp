@@ -73,6 +73,28 @@ CommPort::Error lastErrorUnlessPending(BOOL done)
     return error == ERROR_IO_PENDING ? ERROR_SUCCESS : error;
 }
 
+// A notification can come for an operation that is still running, one left over from before the
+// port was opened again: the operation stays pending, its buffer untouched, and is watched anew.
+CommPort::Error outcome(BOOL done, Operation &operation, QWinEventNotifier &ended)
+{
+    const DWORD error = done ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_IO_INCOMPLETE) {
+        ended.setEnabled(true);
+        return CommPort::notEnded;
+    }
+    operation.pending = false;
+    return error;
+}
+
+// A driver that says it holds bytes hands them over at once; one that has not within this is
+// taken as failing (some Bluetooth and virtual ports), rather than hang the window.
+constexpr DWORD queuedReadBoundMs = 500;
+
+ULONGLONG deadlineIn(std::chrono::milliseconds bound)
+{
+    return GetTickCount64() + static_cast<ULONGLONG>(bound.count());
+}
+
 class Win32CommPort : public CommPort
 {
 public:
@@ -96,7 +118,7 @@ public:
 
     Error open() override
     {
-        if (!reading->io.hEvent || !writing->io.hEvent || !queued.io.hEvent)
+        if (!reading->io.hEvent || !writing->io.hEvent || !queued->io.hEvent)
             return ERROR_NOT_ENOUGH_MEMORY;
         handle = CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()),
                              GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -193,10 +215,10 @@ public:
 
     Error finishRead(QByteArray &bytes) override
     {
-        reading->pending = false;
         DWORD transferred = 0;
-        if (!GetOverlappedResult(handle, &reading->io, &transferred, FALSE))
-            return GetLastError();
+        if (const Error error = outcome(
+                GetOverlappedResult(handle, &reading->io, &transferred, FALSE), *reading, readDone))
+            return error;
         bytes.append(reading->buffer.constData(), static_cast<int>(transferred));
         return ERROR_SUCCESS;
     }
@@ -209,16 +231,23 @@ public:
             return GetLastError();
         if (status.cbInQue == 0)
             return ERROR_SUCCESS;
-        queued.reset();
-        queued.buffer.resize(static_cast<int>(status.cbInQue));
+        queued->reset();
+        queued->buffer.resize(static_cast<int>(status.cbInQue));
         const Error error = lastErrorUnlessPending(
-            ReadFile(handle, queued.buffer.data(), status.cbInQue, nullptr, &queued.io));
-        DWORD transferred = 0;
+            ReadFile(handle, queued->buffer.data(), status.cbInQue, nullptr, &queued->io));
         if (error)
             return error;
-        if (!GetOverlappedResult(handle, &queued.io, &transferred, TRUE))
+        queued->pending = true;
+        if (WaitForSingleObject(queued->io.hEvent, queuedReadBoundMs) != WAIT_OBJECT_0) {
+            CancelIoEx(handle, &queued->io);
+            settle(queued, deadlineIn(CommLink::cancelBound));
+            return ERROR_TIMEOUT;
+        }
+        queued->pending = false;
+        DWORD transferred = 0;
+        if (!GetOverlappedResult(handle, &queued->io, &transferred, FALSE))
             return GetLastError();
-        bytes.append(queued.buffer.constData(), static_cast<int>(transferred));
+        bytes.append(queued->buffer.constData(), static_cast<int>(transferred));
         return ERROR_SUCCESS;
     }
 
@@ -240,10 +269,11 @@ public:
     // failed.
     Error finishWrite() override
     {
-        writing->pending = false;
         DWORD transferred = 0;
-        if (!GetOverlappedResult(handle, &writing->io, &transferred, FALSE))
-            return GetLastError();
+        if (const Error error =
+                outcome(GetOverlappedResult(handle, &writing->io, &transferred, FALSE), *writing,
+                        writeDone))
+            return error;
         return transferred == static_cast<DWORD>(writing->buffer.size()) ? ERROR_SUCCESS
                                                                          : ERROR_WRITE_FAULT;
     }
@@ -261,7 +291,7 @@ public:
         writeDone.setEnabled(false);
         // Fails only when nothing is pending any more.
         CancelIoEx(handle, nullptr);
-        const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(bound.count());
+        const ULONGLONG deadline = deadlineIn(bound);
         settle(reading, deadline);
         settle(writing, deadline);
         readDone.setHandle(reading->io.hEvent);
@@ -302,7 +332,7 @@ private:
     HANDLE handle = INVALID_HANDLE_VALUE;
     std::unique_ptr<Operation> reading = std::make_unique<Operation>();
     std::unique_ptr<Operation> writing = std::make_unique<Operation>();
-    Operation queued;
+    std::unique_ptr<Operation> queued = std::make_unique<Operation>();
     QWinEventNotifier readDone;
     QWinEventNotifier writeDone;
 };
