@@ -26,6 +26,9 @@ QIcon applicationIcon()
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), connection(new Connection(this)),
+      overlongLineSummary(tr("The device sent %1 KiB without a line end")
+                              .arg(LineAssembler::defaultLineBound / 1024)
+                              .toStdString()),
       directMode(true), ownWindows(std::make_unique<QtOwnWindows>())
 {
     // Where the platform has no notifications of its own, the user is told from the tray.

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 class Connection;
 class KeyInjector;
@@ -77,13 +78,14 @@ private:
     void appendToLog(const QString &text);
     void logNotTyped(const ReceivedBytes &bytes);
     void putOutOverlongLine();
-    QString overlongLineSummary() const;
     void dropOldestLogLines();
     KeyInjector &keyInjector();
 
     std::unique_ptr<WidgetForm> ui;
     Connection *connection;
     LineAssembler receivedLines;
+    // Made once: a line that ends says that this trouble is over, and lines come fast.
+    const std::string overlongLineSummary;
     bool directMode;
     std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;

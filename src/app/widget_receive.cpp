@@ -22,7 +22,7 @@ void Widget::readMyCom()
             putOutOverlongLine();
             break;
         case LineAssembler::Due::Line:
-            troubleIsOver(overlongLineSummary().toStdString());
+            troubleIsOver(overlongLineSummary);
             if (ui->checkBox_ToKeyboard->isChecked())
                 readMyComAsKeyboard();
             else
@@ -30,12 +30,6 @@ void Widget::readMyCom()
             break;
         }
     }
-}
-
-QString Widget::overlongLineSummary() const
-{
-    return tr("The device sent %1 KiB without a line end")
-        .arg(LineAssembler::defaultLineBound / 1024);
 }
 
 // A line that has reached the bound without an end is never typed: so much text is no reading,
@@ -47,7 +41,7 @@ void Widget::putOutOverlongLine()
         logNotTyped(receivedLines.takeOverlongLine());
     else
         appendToLog(receivedLines.takeOverlongLineForLog());
-    tellUser(overlongLineSummary().toStdString(),
+    tellUser(overlongLineSummary,
              tr("Check its line-end and baud rate settings. What it sent is in Quillon's data log.")
                  .toStdString());
 }
