@@ -3,6 +3,7 @@
 // reaches its line bound and at the end, and how long one processing takes at the bound.
 // With the argument "no-line-end" instead: a device that never ends its line, 1 MiB in 64-byte
 // reads into the window in keyboard mode; prints the CPU time and resident memory it costs.
+#include "app/datalog.h"
 #include "app/widget.h"
 #include "serial/portlist.h"
 
@@ -93,7 +94,7 @@ Flood flood(int master, QTextDocument *log)
     });
     QElapsedTimer clock;
     clock.start();
-    const int bound = Widget::defaultLogLineLimit;
+    const int bound = DataLog::defaultLineLimit;
     runUntil(
         [&] {
             const double rss = residentMiB();
@@ -198,7 +199,7 @@ int main(int argc, char *argv[])
     std::printf("| log mode, %lld MiB of %zu-byte readings at full speed | figure |\n|---|---|\n",
                 floodBytes / 1048576, reading.size());
     std::printf("| throughput (bytes/s taken in and shown) | %.0f |\n", floodBytes / run.seconds);
-    std::printf("| line bound of the log | %d lines |\n", Widget::defaultLogLineLimit);
+    std::printf("| line bound of the log | %d lines |\n", DataLog::defaultLineLimit);
     std::printf("| resident memory at start (MiB) | %.1f |\n", run.rssStart);
     std::printf("| resident memory when the bound is reached, after %.1f MiB (MiB) | %.1f |\n",
                 run.bytesAtBound / 1048576.0, run.rssAtBound);

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (line != naiveContainsEndMarker(waiting.left(bound)))
                 std::abort();
             const QByteArray taken =
-                line ? lines.takeForTyping(false).bytes : lines.takeOverlongLine().bytes;
+                line ? lines.takeReading(false).bytes : lines.takeOverlongLine().bytes;
             if (!waiting.startsWith(taken) || (!line && taken.size() < bound - 6))
                 std::abort();
             // Nor does an unfinished line of the bound's length go out behind a line end.

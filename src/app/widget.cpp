@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/datalog.h"
 #include "app/displayscale.h"
 #include "app/ownwindows.h"
 #include "app/traynotices.h"
@@ -26,9 +27,6 @@ QIcon applicationIcon()
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), connection(new Connection(this)),
-      overlongLineSummary(tr("The device sent %1 KiB without a line end")
-                              .arg(LineAssembler::defaultLineBound / 1024)
-                              .toStdString()),
       directMode(true), ownWindows(std::make_unique<QtOwnWindows>())
 {
     // Where the platform has no notifications of its own, the user is told from the tray.
@@ -36,11 +34,12 @@ Widget::Widget(QWidget *parent)
         trayNotices = std::make_unique<TrayNotices>(applicationIcon());
         setNoticeDisplay(trayNotices.get());
     }
-    connect(connection, &Connection::readyRead, this, &Widget::readMyCom);
+    connect(connection, &Connection::received, this, &Widget::readMyCom);
     connect(connection, &Connection::deviceLost, this, &Widget::deviceLost);
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
     connect(connection, &Connection::settingRefused, this, &Widget::settingRefused);
     ui->setupUi(this);
+    dataLog = std::make_unique<DataLog>(ui->textBrowser_dataLog);
     scaleFormToDisplay(this);
     setWindowIcon(applicationIcon());
 

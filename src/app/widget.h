@@ -1,14 +1,14 @@
 #ifndef QUILLON_APP_WIDGET_H
 #define QUILLON_APP_WIDGET_H
 
-#include "receive/lineassembler.h"
+#include "receive/readingrouter.h"
 
 #include <QWidget>
 
 #include <memory>
-#include <string>
 
 class Connection;
+class DataLog;
 class KeyInjector;
 class OwnWindows;
 struct PortInfo;
@@ -32,10 +32,9 @@ public:
     // is reported at start.
     void prepareKeyInjector();
 
-    // The data log keeps the newest this many lines, and at most an eighth more, so that a long
-    // run cannot use up the memory; older ones are dropped as new ones arrive.
-    static constexpr int defaultLogLineLimit = 20000;
-    void setLogLineLimit(int lines);
+    // The data log keeps the newest this many lines and characters, and at most an eighth more,
+    // so that a long run cannot use up the memory; older ones are dropped as new ones arrive.
+    void setLogLimits(int lines, int characters);
 
     // How often a device lost while connected is looked for again.
     void setReopenInterval(int milliseconds);
@@ -45,7 +44,7 @@ public:
     void setKeyInjector(std::unique_ptr<KeyInjector> injector);
 
 private slots:
-    void readMyCom();
+    void readMyCom(const QByteArray &bytes, int lossesFound);
     void readMyComAsKeyboard();
     void on_pushButtonClear_clicked();
     void on_pushButton_SendCommand_clicked();
@@ -75,22 +74,16 @@ private:
     void showOpenedPortSelected();
     void dropUnfinishedLine();
     void sendCommandLine();
-    void appendToLog(const QString &text);
-    void logNotTyped(const ReceivedBytes &bytes);
-    void putOutOverlongLine();
-    void dropOldestLogLines();
     KeyInjector &keyInjector();
 
     std::unique_ptr<WidgetForm> ui;
     Connection *connection;
-    LineAssembler receivedLines;
-    // Made once: a line that ends says that this trouble is over, and lines come fast.
-    const std::string overlongLineSummary;
+    ReadingRouter readings;
+    std::unique_ptr<DataLog> dataLog;
     bool directMode;
     std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;
     std::unique_ptr<TrayNotices> trayNotices;
-    int logLineLimit = defaultLogLineLimit;
 };
 
 #endif

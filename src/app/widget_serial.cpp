@@ -153,7 +153,7 @@ void Widget::showOpenedPortSelected()
 // What the last device sent of a line it never finished is not joined to what the next one sends.
 void Widget::dropUnfinishedLine()
 {
-    receivedLines.dropUnfinishedLine();
+    readings.dropUnfinishedReading();
 }
 
 void Widget::on_checkBox_Connect_clicked(bool checked)

@@ -28,8 +28,12 @@ QString ReceivedBytes::logText() const
 
 LineAssembler::LineAssembler(int lineBound) : lineBound(lineBound) {}
 
-void LineAssembler::append(const QByteArray &bytes)
+void LineAssembler::append(const QByteArray &bytes, bool lossFound)
 {
+    if (lossFound) {
+        lossFrom = lossTo < 0 ? rxBuffer.size() : lossFrom;
+        lossTo = rxBuffer.size() + bytes.size();
+    }
     rxBuffer.append(bytes);
     if (lineEnd < 0)
         lineEnd = DeviceBytes::endOfFirstEndMarker(rxBuffer, rxBuffer.size() - bytes.size());
@@ -42,28 +46,26 @@ LineAssembler::Due LineAssembler::due() const
     return rxBuffer.size() >= lineBound ? Due::OverlongLine : Due::Nothing;
 }
 
-ReceivedBytes LineAssembler::takeForTyping(bool fennick)
+ReceivedBytes LineAssembler::takeReading(bool fennick)
 {
-    ReceivedBytes line = takeAllBut(fennick ? DeviceBytes::unfinishedEscapeLength(rxBuffer) : 0);
+    ReceivedBytes reading = take(lineEnd);
     if (fennick)
-        DeviceBytes::translateFennickEscapes(line.bytes);
-    return line;
+        DeviceBytes::translateFennickEscapes(reading.bytes);
+    return reading;
 }
 
-QString LineAssembler::takeForLog()
+// A gap is marked once in the log, where it is, so what is held after it is no longer suspect.
+ReceivedBytes LineAssembler::takeForLog()
 {
-    return takeAllBut(DeviceBytes::unfinishedUtf8Length(rxBuffer)).logText();
+    ReceivedBytes taken = takeAllBut(DeviceBytes::unfinishedUtf8Length(rxBuffer));
+    if (taken.lossAt >= 0)
+        lossFrom = lossTo = -1;
+    return taken;
 }
 
 ReceivedBytes LineAssembler::takeOverlongLine()
 {
     return takeUpToBound();
-}
-
-QString LineAssembler::takeOverlongLineForLog()
-{
-    const QString text = takeUpToBound().logText();
-    return text.isEmpty() ? text : text + QLatin1Char('\n');
 }
 
 ReceivedBytes LineAssembler::takeUpToBound()
@@ -79,6 +81,7 @@ void LineAssembler::dropUnfinishedLine()
     rxBuffer.clear();
     lineEnd = -1;
     lineEnds = LineEnds();
+    lossFrom = lossTo = -1;
 }
 
 // What goes out at a line end is everything held, but for an unfinished line behind the last
@@ -99,9 +102,26 @@ ReceivedBytes LineAssembler::takeAllBut(int tailLength)
 ReceivedBytes LineAssembler::take(int length)
 {
     ReceivedBytes taken{rxBuffer.left(length), lineEnds};
+    takeLossSpan(taken);
     rxBuffer.remove(0, length);
     for (const char byte : taken.bytes)
         lineEnds.completesCrLf(static_cast<unsigned char>(byte));
     lineEnd = DeviceBytes::endOfFirstEndMarker(rxBuffer);
     return taken;
+}
+
+// A gap right at the end of the bytes taken may have taken the start of the next reading, so that
+// reading stays suspect too.
+void LineAssembler::takeLossSpan(ReceivedBytes &taken)
+{
+    if (lossTo < 0)
+        return;
+    const int length = taken.bytes.size();
+    taken.bytesLost = lossFrom < length;
+    if (lossTo <= length && taken.bytesLost)
+        taken.lossAt = lossTo;
+    lossTo -= length;
+    lossFrom = std::max(0, lossFrom - length);
+    if (lossTo < 0)
+        lossFrom = -1;
 }

@@ -60,8 +60,8 @@ bool Connection::open(const QString &portName)
     reopenTimer->stop();
     dropLink();
     linkTo(name);
-    if (!serialPort->open(serialSettings)) {
-        lastFailure = serialPort->failureReason();
+    if (!link->open(serialSettings)) {
+        lastFailure = link->failureReason();
         return false;
     }
     openedPortName = name;
@@ -78,22 +78,12 @@ void Connection::close()
 
 bool Connection::isOpen() const
 {
-    return serialPort && serialPort->isOpen();
-}
-
-qint64 Connection::bytesAvailable() const
-{
-    return serialPort ? serialPort->bytesAvailable() : 0;
-}
-
-QByteArray Connection::readAll()
-{
-    return serialPort ? serialPort->readAll() : QByteArray();
+    return link && link->isOpen();
 }
 
 qint64 Connection::write(const QByteArray &bytes)
 {
-    return serialPort ? serialPort->write(bytes) : -1;
+    return link ? link->write(bytes) : -1;
 }
 
 bool Connection::awaitingLostDevice() const
@@ -115,9 +105,9 @@ void Connection::tryReopening()
     const QString name = nameOfLostDevice();
     if (name.isEmpty())
         return;
-    if (!serialPort || name != linkedPortName)
+    if (!link || name != linkedPortName)
         linkTo(name);
-    if (!serialPort->open(serialSettings))
+    if (!link->open(serialSettings))
         return;
     // Only now: until the device is open under its new name, a Connect on the entry it was lost
     // under must still find it by who it is.
@@ -128,19 +118,29 @@ void Connection::tryReopening()
 
 void Connection::linkTo(const QString &portName)
 {
-    serialPort = createSerialLink(portName);
+    link = createSerialLink(portName);
     linkedPortName = portName;
-    connect(serialPort.get(), &SerialLink::readyRead, this, &Connection::readyRead);
-    connect(serialPort.get(), &SerialLink::deviceLost, this, &Connection::linkLost);
-    connect(serialPort.get(), &SerialLink::settingRefused, this, &Connection::settingRefused);
+    connect(link.get(), &SerialLink::readyRead, this, &Connection::readLink);
+    connect(link.get(), &SerialLink::deviceLost, this, &Connection::linkLost);
+    connect(link.get(), &SerialLink::settingRefused, this, &Connection::settingRefused);
+}
+
+void Connection::readLink()
+{
+    if (!isOpen())
+        return;
+    const QByteArray bytes = link->readAll();
+    const int losses = link->takeLosses();
+    if (!bytes.isEmpty() || losses > 0)
+        emit received(bytes, losses);
 }
 
 void Connection::dropLink()
 {
-    if (!serialPort)
+    if (!link)
         return;
-    serialPort->close();
-    serialPort.reset();
+    link->close();
+    link.reset();
 }
 
 void Connection::linkLost()

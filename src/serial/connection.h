@@ -43,12 +43,12 @@ public:
     QString portName() const { return openedPortName; }
 
     bool isOpen() const;
-    qint64 bytesAvailable() const;
-    QByteArray readAll();
     qint64 write(const QByteArray &bytes);
 
 signals:
-    void readyRead();
+    // What the device sent, as read, with how many times bytes were found lost on the line
+    // among these bytes or right after them.
+    void received(const QByteArray &bytes, int lossesFound);
     // The device went away while connected; it is looked for from now on.
     void deviceLost();
     // The lost device is back and open again, under that name.
@@ -60,11 +60,12 @@ private:
     bool awaitingLostDevice() const;
     QString nameOfLostDevice() const;
     void tryReopening();
+    void readLink();
     void linkTo(const QString &portName);
     void dropLink();
     void linkLost();
 
-    std::unique_ptr<SerialLink> serialPort;
+    std::unique_ptr<SerialLink> link;
     SerialSettings serialSettings;
     QTimer *reopenTimer;
     // The port the link was last opened on and what the device there is, to find it again.

@@ -23,9 +23,12 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
-    virtual qint64 bytesAvailable() const = 0;
     virtual QByteArray readAll() = 0;
     virtual qint64 write(const QByteArray &bytes) = 0;
+    // How many times the port found bytes lost on the line (an overrun of its queue or of the
+    // hardware, a framing or parity error) since last asked. Asked right after readAll(): a gap
+    // lies among the bytes read or right after them. 0 where the port keeps no count.
+    virtual int takeLosses() = 0;
 
     // Why the last open() failed, in the user's words, as the system told it.
     virtual QString failureReason() const = 0;

@@ -14,8 +14,8 @@ class OwnWindows
 {
 public:
     virtual ~OwnWindows() = default;
-    // Whether one of them is the active window, as the GUI last heard (it hears nothing while a
-    // line is being typed).
+    // Whether one of them is the active window, as the GUI last heard: it hears late that the
+    // user clicked elsewhere, and nothing while a line is being typed.
     virtual bool oneIsActive() const = 0;
     // Whether the platform's window `nativeId` (an X11 window, a Windows HWND) is one of them.
     virtual bool owns(std::uintptr_t nativeId) const = 0;
@@ -41,8 +41,10 @@ public:
     virtual ~KeyBackend() = default;
 
     // Returns once the system has taken the key, as far as the platform can tell; false if the
-    // key did not go out: the system's input service is gone or refused it, or no key can be
-    // had for the character. Never called with KeyStroke::Key::NoKey.
+    // press did not go out: the system's input service is gone or refused it, or no key can be
+    // had for the character. A press that went out counts as typed, even where its release
+    // failed; the backend then tries the release again, so that no key stays down. Never called
+    // with KeyStroke::Key::NoKey.
     virtual bool pressAndRelease(const KeyStroke &stroke) = 0;
 
     // Called before the keys of each received line; a backend makes sure there that what it
@@ -51,12 +53,12 @@ public:
     virtual bool prepareLine() { return true; }
 
     // Whether the stroke's key may go out now, as far as the platform can tell without the GUI's
-    // event loop: where it sees the keyboard focus, not into one of `own`.
+    // event loop: where it sees the keyboard focus, not into one of `own`. A platform that cannot
+    // see the focus (Wayland) has only what the GUI last heard.
     virtual KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own)
     {
         (void)stroke;
-        (void)own;
-        return KeyVerdict::Go;
+        return own.oneIsActive() ? KeyVerdict::StopOwnWindow : KeyVerdict::Go;
     }
 
     // Binds a key for the character of the next slot's stroke if the layout lacks one, so that

@@ -62,10 +62,6 @@ std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
     // A line that gives no key (the LF of a CR LF come on its own, control bytes) can reach no
     // window: whichever has the focus is of no concern, and it ends no trouble.
     const bool givesKeys = givesAKey(mapper, bytes);
-    if (givesKeys && ownWindows->oneIsActive()) {
-        tellOfOwnWindow();
-        return std::string(bytes);
-    }
     if (!backend->prepareLine())
         return std::string(bytes);
     if (bindKeyForNextSlot(mapper, bytes))
@@ -93,9 +89,11 @@ bool KeyInjector::bindKeyForNextSlot(const ByteKeyMapper &mapper, std::string_vi
                                 static_cast<unsigned char>(rest.front())));
 }
 
-// The one decision before each key. Someone else's modifier is never let go and pressed again for
-// them (if they let go meanwhile, that press would leave it stuck); the key waits instead, as a
-// careful typist would, looking every modifierPoll, and the focus is looked at each time too.
+// The one decision before each key, the first of a line included, asked of the platform, which
+// knows where the focus is now rather than where the GUI last heard it was. Someone else's modifier
+// is never let go and pressed again for them (if they let go meanwhile, that press would leave it
+// stuck); the key waits instead, as a careful typist would, looking every modifierPoll, and the
+// focus is looked at each time too.
 bool KeyInjector::keyMayGoOut(const KeyStroke &stroke)
 {
     const KeyClock::TimePoint giveUpAt = clock->now() + modifierWait;

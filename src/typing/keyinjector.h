@@ -1,9 +1,9 @@
 #ifndef QUILLON_TYPING_KEYINJECTOR_H
 #define QUILLON_TYPING_KEYINJECTOR_H
 
-#include "receive/lineends.h"
 #include "typing/keybackend.h"
 #include "typing/keymapping.h"
+#include "typing/lineends.h"
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
 #ifndef QUILLON_TYPING_KEYMAPPING_H
 #define QUILLON_TYPING_KEYMAPPING_H
 
-#include "receive/lineends.h"
+#include "typing/lineends.h"
 
 // One key to type: Tab, Return or a character. Every platform turns exactly these into its own
 // events; which byte becomes which stroke is decided here alone.

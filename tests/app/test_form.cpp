@@ -229,7 +229,7 @@ private slots:
         const QMetaObject *meta = window->metaObject();
         QCOMPARE(meta->className(), "Widget");
         const QStringList expected = {
-            "readMyCom()",
+            "readMyCom(QByteArray,int) bytes lossesFound",
             "readMyComAsKeyboard()",
             "on_pushButtonClear_clicked()",
             "on_pushButton_SendCommand_clicked()",

@@ -1,9 +1,12 @@
 // Noise, binary junk and endless data through a real pseudo-terminal: nothing lost or garbled.
+#include "app/datalog.h"
 #include "harness.h"
+#include "receive/readingrouter.h"
 #include "stderrcapture.h"
 
 #include <QComboBox>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -26,6 +29,60 @@ template <typename Done> bool waitFor(Done done, int timeoutMs = 20000)
     return done();
 }
 
+// A device that sends a byte every 10 ms, faster than typing follows, into a port's queue that
+// drops what does not fit, as a UART does; it runs on the typing pipeline's clock.
+class OutpacingDevice : public KeyClock
+{
+public:
+    static constexpr int queueSize = 64;
+    static constexpr int readings = 300;
+
+    TimePoint now() override { return time; }
+    void waitUntil(TimePoint due) override
+    {
+        for (; nextByteAt <= due && sent.size() < readings * 6; nextByteAt += byteInterval) {
+            const int number = sent.size() / 6;
+            sent += reading(number)[sent.size() % 6];
+            if (queue.size() < queueSize) {
+                queue += sent.back();
+            } else {
+                damaged.insert(number);
+                overflowed = true;
+            }
+        }
+        time = std::max(time, due);
+    }
+
+    // What a read takes, and whether the port reported a loss since the last one.
+    QByteArray read(int &losses)
+    {
+        losses = overflowed ? 1 : 0;
+        lossesReported += losses;
+        overflowed = false;
+        return std::exchange(queue, QByteArray());
+    }
+
+    static QByteArray reading(int number) { return QByteArray::number(1000 + number) + "\r\n"; }
+
+    static constexpr std::chrono::milliseconds byteInterval{10};
+    TimePoint time, nextByteAt;
+    QByteArray queue, sent;
+    bool overflowed = false;
+    int lossesReported = 0;
+    QSet<int> damaged; // readings the queue dropped bytes of
+};
+
+class TextBackend : public KeyBackend
+{
+public:
+    bool pressAndRelease(const KeyStroke &stroke) override
+    {
+        text += stroke.key == KeyStroke::Key::Return ? '\n' : char(stroke.character);
+        return true;
+    }
+    QByteArray text;
+};
+
 } // namespace
 
 class BadInputTest : public QObject
@@ -46,7 +103,7 @@ private slots:
         PseudoTerminal device;
         Harness harness({device.slavePath()});
         harness.get<QComboBox>("comboBox_ExportMode")->setCurrentIndex(exportMode);
-        const QByteArray bytes = everyByteValue();
+        const QByteArray bytes = everyByteValue() + "\r"; // what follows the last line end waits
         device.send(bytes);
         QVERIFY(waitFor([&] { return harness.keys->typed.size() >= bytes.size(); }));
         QCOMPARE(harness.keys->typed, bytes);
@@ -107,7 +164,7 @@ private slots:
         // The bound, and at most an eighth more, of the newest lines; the empty line after the
         // last line end counts as one of them.
         const QStringList lines = expected.split(QLatin1Char('\n'));
-        const int limit = Widget::defaultLogLineLimit;
+        const int limit = DataLog::defaultLineLimit;
         QVERIFY(lines.size() > limit + limit / 8);
         const int kept = harness.logText().count(QLatin1Char('\n')) + 1;
         QVERIFY2(kept >= limit && kept <= limit + limit / 8, qPrintable(QString::number(kept)));
@@ -116,8 +173,8 @@ private slots:
         QVERIFY(harness.logText() == newest);
     }
 
-    // A line without an end is cut at the bound, never typed, and said once; the cut keeps back
-    // what may still become an escape sequence or a UTF-8 character.
+    // A line without an end is cut at the bound, never typed up to its end, and said once; the
+    // cut keeps back what may still become an escape sequence or a UTF-8 character.
     void lineWithoutEndIsCutAtTheBound_data()
     {
         QTest::addColumn<bool>("keyboardMode");
@@ -129,8 +186,8 @@ private slots:
         QTest::newRow("keyboard") << true << sevens + nines + "\x1bTAB.\r"
                                   << QString::fromLatin1("Not typed: " + sevens +
                                                          "99\nNot typed: " + nines.left(bound - 2) +
-                                                         "\n")
-                                  << QByteArray("\t\r");
+                                                         "\nNot typed: \t\n")
+                                  << QByteArray("\r");
         QTest::newRow("log") << false << as + "\xc3\xa9" + "b\n"
                              << QString::fromLatin1(as) + QStringLiteral("\n\u00e9b\n")
                              << QByteArray();
@@ -150,6 +207,40 @@ private slots:
         QTEST(harness.logText(), "log");
         QTEST(harness.keys->typed, "typed");
         QCOMPARE(said.count("8 KiB without a line end"), 1);
+    }
+
+    // Every reading of a device that outpaces typing is typed exactly, shown in the log whole, or
+    // was cut by a gap that the message counts: no wrong value is typed, nothing goes unsaid.
+    void deviceFasterThanTypingLeavesNothingUnaccountedFor()
+    {
+        auto *device = new OutpacingDevice;
+        auto *typed = new TextBackend;
+        KeyInjector injector{std::unique_ptr<KeyBackend>(typed), std::unique_ptr<KeyClock>(device)};
+        ReadingRouter router;
+        QString log;
+        const QByteArray said = capturedStderr([&] {
+            while (device->sent.size() < OutpacingDevice::readings * 6 ||
+                   !device->queue.isEmpty()) {
+                int losses = 0;
+                const QByteArray bytes = device->read(losses);
+                router.receive(bytes, losses);
+                log += router.typeDue(injector, false);
+                device->waitUntil(device->now() + OutpacingDevice::byteInterval);
+            }
+        });
+        QVERIFY(device->lossesReported > 1);
+        QCOMPARE(said.count("lost on the line"), 1);
+        int typedReadings = 0;
+        for (int number = 0; number < OutpacingDevice::readings; ++number) {
+            const QByteArray reading = OutpacingDevice::reading(number).chopped(2);
+            const bool isTyped = typed->text.contains(reading + "\n");
+            const bool isLogged = log.contains(QLatin1String(reading + "\n"));
+            typedReadings += isTyped;
+            QVERIFY2(isTyped != isLogged || (!isTyped && device->damaged.contains(number)),
+                     reading.constData());
+        }
+        QVERIFY(typedReadings > 0);
+        QCOMPARE(typed->text.size(), typedReadings * 5); // nothing but whole readings
     }
 
     void nulOnlyStreamShowsNothing()

@@ -1,5 +1,7 @@
 // Received data through a pseudo-terminal: when a line is complete, what is typed, what is logged.
+#include "app/datalog.h"
 #include "harness.h"
+#include "serial/linux/lineerrorcount.h"
 #include "stderrcapture.h"
 
 #include <QApplication>
@@ -8,6 +10,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+
+namespace {
+
+// What the port's error counters say; a pseudo-terminal has none of its own.
+std::optional<quint64> lineErrors;
+
+} // namespace
 
 class ReceiveTest : public QObject
 {
@@ -21,8 +30,14 @@ private:
     void send(const QByteArray &bytes) { QVERIFY(harness->deliver(*device, bytes)); }
 
 private slots:
+    void initTestCase()
+    {
+        countLineErrorsForTests([](int) { return lineErrors; });
+    }
+
     void init()
     {
+        lineErrors.reset();
         device = std::make_unique<PseudoTerminal>();
         harness = std::make_unique<Harness>(QStringList{device->slavePath()});
         QVERIFY(harness->connected());
@@ -52,10 +67,12 @@ private slots:
         QCOMPARE(harness->keys->typed, QByteArray("a\r\n"));
     }
 
-    void bytesAfterTheLineEndGoWithTheLine()
+    void bytesAfterTheLineEndWaitForTheirOwn()
     {
         send("first\r\nsec");
-        QCOMPARE(harness->keys->typed, QByteArray("first\r\nsec"));
+        QCOMPARE(harness->keys->typed, QByteArray("first\r\n"));
+        send("ond\r");
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("first\nsecond\n"));
     }
 
     void dataWithoutLineEndIsKeptAndShownNowhere()
@@ -210,7 +227,7 @@ private slots:
         QCOMPARE(log->textCursor().selectedText(), QStringLiteral("12.5"));
 
         harness->switchToLogMode();
-        harness->window->setLogLineLimit(3);
+        harness->window->setLogLimits(3, DataLog::defaultCharacterLimit);
         device->send("a\rb\rc\rd\r");
         QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("d\n")));
         QCOMPARE(harness->logText(), QStringLiteral("c\nd\n"));
@@ -218,6 +235,8 @@ private slots:
 
     // While Quillon's own window is active nothing is typed: the lines go to the log, said once.
     // Whatever became of a CR, typed or not, its LF coming on its own is no Return and no line.
+    // The start of the next reading, come with a reading that was not typed, is judged with the
+    // rest of it, never typed as a tail.
     void ownWindowIsNeverTypedIntoAndLineEndsFollowEveryByte()
     {
         harness->window->show();
@@ -228,13 +247,38 @@ private slots:
             send("\n"); // no key, so no end of the trouble
             QApplication::setActiveWindow(harness->window.get());
             send("U1\r");
+            send("\n12.5\r\n13.");
         });
         QCOMPARE(said.count("own window has the keyboard focus"), 1);
-        QCOMPARE(harness->logText(), QStringLiteral("Not typed: W4 \tW5\nNot typed: U1\n"));
+        QCOMPARE(harness->logText(),
+                 QStringLiteral("Not typed: W4 \tW5\nNot typed: U1\nNot typed: 12.5\n"));
         QApplication::setActiveWindow(nullptr);
-        send("\n");
-        send("W6\r");
-        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("W6\n"));
+        send("1\r\n");
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("13.1\n"));
+    }
+
+    // A reading with a gap where the port lost bytes is not typed, nor the next one, whose start
+    // the gap may have taken; said once, with the count. In log mode the gap is marked.
+    void readingsWithBytesLostOnTheLineAreNotTyped()
+    {
+        lineErrors = 0;
+        const QByteArray said = capturedStderr([&] {
+            send("12.5\r\n+00");
+            lineErrors = 2; // the UART overran while "12" came
+            send(".34\r\n");
+            send("13.1\r\n");
+            send("14\r\n");
+            harness->switchToLogMode();
+            send("a\r\nb");
+            lineErrors = 3;
+            send("c\r\n");
+        });
+        QCOMPARE(harness->keys->strokesAsText(), QStringLiteral("12.5\n14\n"));
+        const QString lost = QStringLiteral("Not typed (bytes were lost on the line): ");
+        QCOMPARE(harness->logText(),
+                 lost + "+00.34\n" + lost + "13.1\na\nbc\n[bytes were lost on the line]");
+        QCOMPARE(said.count("quillon:"), 1);
+        QVERIFY(said.contains("framing or parity errors): 2."));
     }
 
     void clearScreenEmptiesTheLogButNotTheBuffer()

@@ -24,6 +24,7 @@ class ScriptedPort : public CommPort
 {
 public:
     Error openError = 0, timeoutsError = 0, readError = 0, writeError = 0;
+    int lineErrors = 0;
     bool running = false; // what is pending has not ended yet
     QByteArray read, queued;
     QStringList refused;
@@ -45,6 +46,7 @@ public:
     Error startWrite(const QByteArray &) override { return writeError; }
     Error finishWrite() override { return running ? notEnded : writeError; }
     Error checkStatus() override { return 0; }
+    int takeLineErrors() override { return std::exchange(lineErrors, 0); }
     void cancelPending(std::chrono::milliseconds) override {}
     QString describe(Error error) const override { return QStringLiteral("error %1").arg(error); }
 };

@@ -3,9 +3,9 @@
 // answers each request through its Request object's Response signal as the real portal does, and
 // prints every call it gets, to the file FAKE_PORTAL_LOG names if set.
 // Usage: fakeportal [--refuse] [--notifications-only] [--silent] [--close-after-keys N[,N...]]
-//                   [--refuse-restore]
+//                   [--refuse-restore] [--consent-after MS]
 //   --silent: never answers a request; --close-after-keys: ends the session after the Nth key
-//   event (counted over all sessions);
+//   event (counted over all sessions); --consent-after: the user answers after MS ms;
 //   --refuse-restore: answers a kept permission with 2 (no longer valid) and then closes that
 //   session, as a portal does after the user revoked the permission.
 #include <QCoreApplication>
@@ -32,6 +32,7 @@ struct Behaviour
 {
     bool refuse = false;
     bool silent = false;
+    int consentAfterMs = 10;
     bool refuseRestore = false;
     QList<int> closeAfterKeys;
 };
@@ -88,7 +89,8 @@ public slots:
         QVariantMap results{{QStringLiteral("devices"), behaviour.refuse ? 0u : 1u}};
         if (persist == 2 && !behaviour.refuse)
             results.insert(QStringLiteral("restore_token"), QStringLiteral("token-from-start"));
-        return respond(message, options, behaviour.refuse ? 1 : 0, results);
+        return respond(message, options, behaviour.refuse ? 1 : 0, results,
+                       behaviour.consentAfterMs);
     }
 
     void NotifyKeyboardKeysym(const QDBusObjectPath &handle, const QVariantMap &, int keysym,
@@ -130,14 +132,14 @@ private:
     }
 
     QDBusObjectPath respond(const QDBusMessage &message, const QVariantMap &options, uint response,
-                            const QVariantMap &results)
+                            const QVariantMap &results, int afterMs = 10)
     {
         const QString request =
             QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                 .arg(senderPart(message), options.value(QStringLiteral("handle_token")).toString());
         if (behaviour.silent)
             return QDBusObjectPath(request);
-        QTimer::singleShot(10, [request, response, results] {
+        QTimer::singleShot(afterMs, [request, response, results] {
             QDBusMessage signal = QDBusMessage::createSignal(
                 request, QStringLiteral("org.freedesktop.portal.Request"),
                 QStringLiteral("Response"));
@@ -188,6 +190,9 @@ int main(int argc, char *argv[])
         behaviour.refuse = arguments.contains(QStringLiteral("--refuse"));
         behaviour.silent = arguments.contains(QStringLiteral("--silent"));
         behaviour.refuseRestore = arguments.contains(QStringLiteral("--refuse-restore"));
+        const int consentAt = arguments.indexOf(QStringLiteral("--consent-after"));
+        if (consentAt >= 0)
+            behaviour.consentAfterMs = arguments.value(consentAt + 1).toInt();
         const int closeAt = arguments.indexOf(QStringLiteral("--close-after-keys"));
         if (closeAt > 0) {
             for (const QString &key : arguments.value(closeAt + 1).split(QLatin1Char(',')))

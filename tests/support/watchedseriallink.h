@@ -13,10 +13,10 @@ public:
     bool open(const SerialSettings &settings) override { return link->open(settings); }
     void close() override { link->close(); }
     bool isOpen() const override { return link->isOpen(); }
-    qint64 bytesAvailable() const override { return link->bytesAvailable(); }
     QByteArray readAll() override;
     qint64 write(const QByteArray &bytes) override { return link->write(bytes); }
     QString failureReason() const override { return link->failureReason(); }
+    int takeLosses() override { return link->takeLosses(); }
 
 private:
     std::unique_ptr<SerialLink> link;

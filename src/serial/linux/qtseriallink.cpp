@@ -1,9 +1,27 @@
 // The serial link on QtSerialPort.
+#include "serial/linux/lineerrorcount.h"
 #include "serial/seriallink.h"
 
 #include <QSerialPort>
 
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+
+#include <algorithm>
+#include <climits>
+
 namespace {
+
+std::optional<quint64> kernelLineErrorCount(int descriptor)
+{
+    serial_icounter_struct counts = {};
+    if (ioctl(descriptor, TIOCGICOUNT, &counts) != 0)
+        return std::nullopt;
+    return quint64(counts.overrun) + quint64(counts.buf_overrun) + quint64(counts.frame) +
+           quint64(counts.parity);
+}
+
+LineErrorCount lineErrorCount = kernelLineErrorCount;
 
 static_assert(int(SerialSettings::DataBits::Data7) == QSerialPort::Data7 &&
               int(SerialSettings::DataBits::Data8) == QSerialPort::Data8);
@@ -53,14 +71,25 @@ public:
         port.setFlowControl(static_cast<QSerialPort::FlowControl>(settings.flowControl));
         port.setParity(static_cast<QSerialPort::Parity>(settings.parity));
         port.setStopBits(static_cast<QSerialPort::StopBits>(settings.stopBits));
+        // What the port lost before it was ours is no loss of this program's.
+        lineErrorsCounted = lineErrorCount(port.handle()).value_or(0);
         return true;
     }
 
     void close() override { port.close(); }
     bool isOpen() const override { return port.isOpen(); }
-    qint64 bytesAvailable() const override { return port.bytesAvailable(); }
     QByteArray readAll() override { return port.readAll(); }
     qint64 write(const QByteArray &bytes) override { return port.write(bytes); }
+
+    int takeLosses() override
+    {
+        const std::optional<quint64> count = lineErrorCount(port.handle());
+        if (!count || *count <= lineErrorsCounted)
+            return 0;
+        const auto found = static_cast<int>(std::min<quint64>(*count - lineErrorsCounted, INT_MAX));
+        lineErrorsCounted = *count;
+        return found;
+    }
 
     QString failureReason() const override
     {
@@ -77,9 +106,15 @@ public:
 
 private:
     QSerialPort port;
+    quint64 lineErrorsCounted = 0;
 };
 
 } // namespace
+
+void countLineErrorsForTests(LineErrorCount count)
+{
+    lineErrorCount = std::move(count);
+}
 
 std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName)
 {

@@ -43,6 +43,10 @@ public:
     virtual Error finishWrite() = 0;
     // Whether the device is still there, for drivers that leave a read pending when it goes.
     virtual Error checkStatus() = 0;
+    // How many of the driver's reports since last asked (with readQueued and checkStatus) told
+    // of bytes lost or damaged on the line: an overrun of its queue or of the UART, a framing or
+    // parity error.
+    virtual int takeLineErrors() = 0;
     // Cancels what is pending and waits up to `bound` for it to end. What does not end by then
     // keeps its buffers for good, since the system may still write into them.
     virtual void cancelPending(std::chrono::milliseconds bound) = 0;
@@ -77,10 +81,10 @@ public:
     bool open(const SerialSettings &settings) override;
     void close() override;
     bool isOpen() const override { return opened; }
-    qint64 bytesAvailable() const override { return received.size(); }
     QByteArray readAll() override;
     qint64 write(const QByteArray &bytes) override;
     QString failureReason() const override { return reason; }
+    int takeLosses() override { return port->takeLineErrors(); }
 
 private:
     bool fail(const QString &why);

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 
 BYTE parityFor(SerialSettings::Parity parity)
@@ -225,9 +227,8 @@ public:
 
     Error readQueued(QByteArray &bytes) override
     {
-        DWORD errors = 0;
         COMSTAT status = {};
-        if (!ClearCommError(handle, &errors, &status))
+        if (!clearErrors(status))
             return GetLastError();
         if (status.cbInQue == 0)
             return ERROR_SUCCESS;
@@ -280,10 +281,11 @@ public:
 
     Error checkStatus() override
     {
-        DWORD errors = 0;
         COMSTAT status = {};
-        return ClearCommError(handle, &errors, &status) ? ERROR_SUCCESS : GetLastError();
+        return clearErrors(status) ? ERROR_SUCCESS : GetLastError();
     }
+
+    int takeLineErrors() override { return std::exchange(lineErrors, 0); }
 
     void cancelPending(std::chrono::milliseconds bound) override
     {
@@ -312,6 +314,18 @@ public:
     }
 
 private:
+    // Every query of the port's state clears the errors it reports, so each is counted here.
+    bool clearErrors(COMSTAT &status)
+    {
+        constexpr DWORD bytesLostOrDamaged = CE_OVERRUN | CE_RXOVER | CE_FRAME | CE_RXPARITY;
+        DWORD errors = 0;
+        if (!ClearCommError(handle, &errors, &status))
+            return false;
+        if (errors & bytesLostOrDamaged)
+            ++lineErrors;
+        return true;
+    }
+
     // A cancelled operation that has not ended by the deadline is left to the driver, which may
     // still write into its buffer: it is never freed, and a new one takes its place.
     static void settle(std::unique_ptr<Operation> &operation, ULONGLONG deadline)
@@ -330,6 +344,7 @@ private:
 
     QString path;
     HANDLE handle = INVALID_HANDLE_VALUE;
+    int lineErrors = 0;
     std::unique_ptr<Operation> reading = std::make_unique<Operation>();
     std::unique_ptr<Operation> writing = std::make_unique<Operation>();
     std::unique_ptr<Operation> queued = std::make_unique<Operation>();

@@ -38,8 +38,12 @@ public:
     PortalKeyBackend(const PortalKeyBackend &) = delete;
     PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
+    // Where the focus is once the user has answered the consent dialog is not known: the line
+    // that had to wait for the answer is not typed.
     bool prepareLine() override
     {
+        keepLineBack =
+            !answered && answer.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
         takeAnswer();
         if (instead)
             return instead->prepareLine();
@@ -48,7 +52,7 @@ public:
 
     KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
-        return instead ? instead->verdictFor(stroke, own) : KeyVerdict::Go;
+        return instead ? instead->verdictFor(stroke, own) : KeyBackend::verdictFor(stroke, own);
     }
 
     bool bindKeyIfLacking(const KeyStroke &stroke) override
@@ -58,7 +62,13 @@ public:
 
     bool pressAndRelease(const KeyStroke &stroke) override
     {
-        takeAnswer();
+        if (keepLineBack) {
+            tellUser("Quillon did not type a reading that came while the desktop asked for "
+                     "permission",
+                     "Where the keyboard focus is after the question is not known. The reading "
+                     "is in Quillon's data log.");
+            return false;
+        }
         if (instead)
             return instead->pressAndRelease(stroke);
         if (lost)
@@ -105,6 +115,7 @@ private:
     QObject *portal; // owned by the thread: deleted when it finishes
     bool answered = false;
     bool lost = false;
+    bool keepLineBack = false;
     std::unique_ptr<KeyBackend> instead;
 };
 

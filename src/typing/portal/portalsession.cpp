@@ -66,10 +66,14 @@ public slots:
     {
         if (closed)
             return false;
-        if (!notifyKeysym(keysym, 1) || !notifyKeysym(keysym, 0)) {
+        if (!notifyKeysym(keysym, 1)) {
             lose(QStringLiteral("the remote desktop portal no longer takes keys"));
             return false;
         }
+        // The press went out, so the key counts as typed; its release is tried once more, and a
+        // session that took neither is given up, so that the next line sets up a new one.
+        if (!notifyKeysym(keysym, 0) && !notifyKeysym(keysym, 0))
+            lose(QStringLiteral("the remote desktop portal no longer takes keys"));
         return true;
     }
 

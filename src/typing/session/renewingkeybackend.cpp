@@ -38,7 +38,7 @@ public:
 
     KeyVerdict verdictFor(const KeyStroke &stroke, const OwnWindows &own) override
     {
-        return current ? current->verdictFor(stroke, own) : KeyVerdict::Go;
+        return current ? current->verdictFor(stroke, own) : KeyBackend::verdictFor(stroke, own);
     }
 
     bool bindKeyIfLacking(const KeyStroke &stroke) override

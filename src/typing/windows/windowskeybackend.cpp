@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 static_assert(sizeof(void *) != 4 || sizeof(INPUT) == 28,
@@ -44,20 +45,28 @@ class WindowsKeyBackend : public KeyBackend
 public:
     // The default timer resolution (15.6 ms) would make the 40 ms pauses uneven.
     WindowsKeyBackend() { timeBeginPeriod(1); }
-    ~WindowsKeyBackend() override { timeEndPeriod(1); }
+    ~WindowsKeyBackend() override
+    {
+        releaseHeldKey();
+        timeEndPeriod(1);
+    }
+
     WindowsKeyBackend(const WindowsKeyBackend &) = delete;
     WindowsKeyBackend &operator=(const WindowsKeyBackend &) = delete;
 
-    // The press and the release each go in a call of their own.
+    // The press and the release each go in a call of their own. A release that Windows refused
+    // is sent again before anything else, so that the key does not stay down.
     bool pressAndRelease(const KeyStroke &stroke) override
     {
-        for (const WinKeyRecord &record : winKeyRecordsFor(stroke)) {
-            INPUT input = inputFrom(record);
-            if (SendInput(1, &input, sizeof(INPUT)) != 1) {
-                reportRefused();
-                return false;
-            }
+        if (!releaseHeldKey())
+            return false;
+        const std::array<WinKeyRecord, 2> records = winKeyRecordsFor(stroke);
+        if (!send(records[0])) {
+            reportRefused();
+            return false;
         }
+        heldKey = records[1];
+        releaseHeldKey();
         return true;
     }
 
@@ -77,6 +86,25 @@ public:
 private:
     static bool isDown(int virtualKey) { return GetAsyncKeyState(virtualKey) & 0x8000; }
 
+    static bool send(const WinKeyRecord &record)
+    {
+        INPUT input = inputFrom(record);
+        return SendInput(1, &input, sizeof(INPUT)) == 1;
+    }
+
+    // Tried twice each time; false while the key is still down.
+    bool releaseHeldKey()
+    {
+        if (!heldKey)
+            return true;
+        if (send(*heldKey) || send(*heldKey)) {
+            heldKey.reset();
+            return true;
+        }
+        reportRefused();
+        return false;
+    }
+
     // Windows refuses input into a program running with higher rights (UIPI) without a word but
     // this result; the user should learn why nothing arrives.
     static void reportRefused()
@@ -86,6 +114,8 @@ private:
                      std::to_string(GetLastError()) +
                      "). What was not typed is in Quillon's data log.");
     }
+
+    std::optional<WinKeyRecord> heldKey; // a press went out, its release not yet
 };
 
 } // namespace

@@ -69,9 +69,10 @@ public:
             return false; // no key can carry it; said where that was found
         pressAndReleaseAt(location);
         // The round trip makes sure the server has taken the key before the pause is counted.
+        // Once it is made the key has gone out, even if the server is lost right after.
         XSync(display, False);
         processEvents();
-        return !lost;
+        return true;
     }
 
     // Shift, Ctrl, Alt (Mod1), Mod3, Super (Mod4) and AltGr (Mod5), held or latched on any of the
@@ -111,7 +112,9 @@ private:
         Window focus = None;
         int revertTo = 0;
         XGetInputFocus(display, &focus, &revertTo);
-        if (focus == PointerRoot)
+        // A focus on the root window, like PointerRoot, sends keys to the window under the
+        // pointer.
+        if (focus == PointerRoot || focus == DefaultRootWindow(display))
             focus = windowUnderPointer();
         while (focus != None) {
             if (own.owns(focus))
