@@ -199,7 +199,8 @@ int main(int argc, char *argv[])
     std::printf("| log mode, %lld MiB of %zu-byte readings at full speed | figure |\n|---|---|\n",
                 floodBytes / 1048576, reading.size());
     std::printf("| throughput (bytes/s taken in and shown) | %.0f |\n", floodBytes / run.seconds);
-    std::printf("| line bound of the log | %d lines |\n", DataLog::defaultLineLimit);
+    std::printf("| bounds of the log | %d lines, %d characters |\n", DataLog::defaultLineLimit,
+                DataLog::defaultCharacterLimit);
     std::printf("| resident memory at start (MiB) | %.1f |\n", run.rssStart);
     std::printf("| resident memory when the bound is reached, after %.1f MiB (MiB) | %.1f |\n",
                 run.bytesAtBound / 1048576.0, run.rssAtBound);

@@ -39,7 +39,7 @@ Widget::Widget(QWidget *parent)
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
     connect(connection, &Connection::settingRefused, this, &Widget::settingRefused);
     ui->setupUi(this);
-    dataLog = std::make_unique<DataLog>(ui->textBrowser_dataLog);
+    dataLog = new DataLog(ui->textBrowser_dataLog);
     scaleFormToDisplay(this);
     setWindowIcon(applicationIcon());
 

@@ -79,7 +79,7 @@ private:
     std::unique_ptr<WidgetForm> ui;
     Connection *connection;
     ReadingRouter readings;
-    std::unique_ptr<DataLog> dataLog;
+    DataLog *dataLog = nullptr;
     bool directMode;
     std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;

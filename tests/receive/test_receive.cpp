@@ -231,6 +231,10 @@ private slots:
         device->send("a\rb\rc\rd\r");
         QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("d\n")));
         QCOMPARE(harness->logText(), QStringLiteral("c\nd\n"));
+        harness->window->setLogLimits(DataLog::defaultLineLimit, 16);
+        device->send("1111111\r2222222\r3333333\r4444444\r");
+        QTRY_VERIFY(harness->logText().endsWith(QStringLiteral("4444444\n")));
+        QCOMPARE(harness->logText(), QStringLiteral("3333333\n4444444\n"));
     }
 
     // While Quillon's own window is active nothing is typed: the lines go to the log, said once.

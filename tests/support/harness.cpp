@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include "app/datalog.h"
 #include "serial/portlist.h"
 #include "watchedseriallink.h"
 
@@ -40,6 +41,7 @@ void Harness::switchToLogMode()
 
 QString Harness::logText() const
 {
+    window->findChild<DataLog *>()->showGathered();
     return get<QTextBrowser>("textBrowser_dataLog")->toPlainText();
 }
 

@@ -550,15 +550,26 @@ private slots:
         QCOMPARE(program.harness.get<QComboBox>("comboBox_Baud")->currentText(),
                  QStringLiteral("9600"));
 
+        // A focus on the root window sends keys to the window under the pointer, here Quillon's.
+        Display *display = XOpenDisplay(nullptr);
+        XSetInputFocus(display, DefaultRootWindow(display), RevertToParent, CurrentTime);
+        XWarpPointer(display, None, own, 0, 0, 0, 0, 10, 10);
+        XSync(display, False);
+        program.device.send("16\r");
+        QTRY_VERIFY(program.harness.logText().endsWith(notTyped + "16\n"));
+        XSetInputFocus(display, own, RevertToParent, CurrentTime);
+        XSync(display, False);
+        QTRY_VERIFY(window->isActiveWindow());
+
         // The user clicks back into their application and a reading follows at once, before
         // Quillon's window has heard that it lost the focus: the X server knows, and is asked.
         const QString typedBefore = receiver.text();
-        Display *display = XOpenDisplay(nullptr);
         XSetInputFocus(display, receiverWindow, RevertToParent, CurrentTime);
-        XCloseDisplay(display);
+        XSync(display, False);
         QVERIFY(window->isActiveWindow());
         program.device.send("15\r");
         QTRY_COMPARE(receiver.text(), typedBefore + "15\n");
+        XCloseDisplay(display);
     }
 
     void closingWhileTypingFinishesTheLineAndRestoresTheKeymap()
