@@ -72,8 +72,9 @@ public:
 };
 
 // The backend for the platform and session this process runs in, given the name of the GUI
-// platform in use ("xcb", "wayland", ...); it says on stderr which it chose. Never null: where
-// nothing can be typed, the result tells the user so (tellUser) and types nothing.
+// platform in use ("xcb", "wayland", ...); on Linux, where there is more than one way, it says on
+// stderr which it chose and why. Never null: where nothing can be typed, the result tells the
+// user so (tellUser) and types nothing.
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
 
 std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);

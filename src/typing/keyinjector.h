@@ -25,8 +25,8 @@ public:
 };
 
 // The typing pipeline: turns received bytes into key strokes by the one byte policy, hands them
-// to the platform's backend, and paces them. Free of Qt so that it can be built for any platform
-// and tried on its own.
+// to the platform's backend, and paces them. Its own code uses no Qt, so that it can be built for
+// any platform and tried on its own.
 class KeyInjector
 {
 public:

@@ -9,9 +9,10 @@
 
 // The Linux backends, each null where it cannot work here, with the reason in `whyNot`.
 std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot);
-std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot);
-// Asks the user's consent through the RemoteDesktop portal without waiting for the answer; keys
-// wait for it only if they come first. If there is no session, the backend types through what
+std::unique_ptr<KeyBackend> createWaylandKeyBackend(std::string &whyNot);
+// Asks the user's consent through the RemoteDesktop portal without waiting for the answer; a line
+// that comes first waits for it and is then not typed, since where the focus is after the
+// question is not known. If there is no session, the backend types through what
 // `fallBack` makes of the reason from then on; `mayAskAgain` is false where the user said no or
 // gave no answer in time.
 using FallBack =

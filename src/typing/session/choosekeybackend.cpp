@@ -45,8 +45,8 @@ std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform)
     }
 
     std::string whyNotWlroots;
-    if (auto wlroots = createWlrootsKeyBackend(whyNotWlroots))
-        return announce(renewedWhenItFails(std::move(wlroots), createWlrootsKeyBackend),
+    if (auto wlroots = createWaylandKeyBackend(whyNotWlroots))
+        return announce(renewedWhenItFails(std::move(wlroots), createWaylandKeyBackend),
                         "the Wayland virtual keyboard",
                         "the compositor offers zwp_virtual_keyboard_manager_v1");
     // The portal asks the user, which takes as long as the user takes: the backend is used at

@@ -324,7 +324,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<KeyBackend> createWlrootsKeyBackend(std::string &whyNot)
+std::unique_ptr<KeyBackend> createWaylandKeyBackend(std::string &whyNot)
 {
     auto backend = std::make_unique<WaylandKeyBackend>();
     whyNot = backend->start();
