@@ -53,6 +53,14 @@ void DataLog::showGathered()
     sinceShown.restart();
 }
 
+void DataLog::clear()
+{
+    showLater->stop();
+    gathered.clear();
+    gatheredLines = 0;
+    view->clear();
+}
+
 void DataLog::setLimits(int lines, int characters)
 {
     lineLimit = lines;
@@ -70,7 +78,8 @@ void DataLog::keepNewestGathered()
     int cut = 0;
     for (int excess = gatheredLines - lineLimit; excess > 0; --excess)
         cut = gathered.indexOf(QLatin1Char('\n'), cut) + 1;
-    cut = std::max(cut, gathered.size() - characterLimit);
+    if (gathered.size() - cut > characterLimit)
+        cut = gathered.indexOf(QLatin1Char('\n'), gathered.size() - characterLimit - 1) + 1;
     gatheredLines -= gathered.leftRef(cut).count(QLatin1Char('\n'));
     gathered.remove(0, cut);
 }

@@ -29,6 +29,8 @@ public:
     void append(const QString &text);
     // Shows at once what was gathered.
     void showGathered();
+    // Empties the log, what was gathered for it included.
+    void clear();
     void setLimits(int lines, int characters);
 
 private:

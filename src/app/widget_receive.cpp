@@ -4,8 +4,6 @@
 #include "app/widgetform.h"
 #include "typing/keyinjector.h"
 
-#include <QTextBrowser>
-
 void Widget::readMyCom(const QByteArray &bytes, int lossesFound)
 {
     readings.receive(bytes, lossesFound);
@@ -27,7 +25,7 @@ void Widget::setLogLimits(int lines, int characters)
 
 void Widget::on_pushButtonClear_clicked()
 {
-    ui->textBrowser_dataLog->clear();
+    dataLog->clear();
 }
 
 void Widget::on_comboBox_ExportMode_currentIndexChanged(const QString &arg1)

@@ -1,5 +1,6 @@
 #include "app/widget.h"
 
+#include "app/datalog.h"
 #include "app/widgetform.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
@@ -55,7 +56,8 @@ void Widget::openPort()
                  connection->failureReason().toStdString());
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
-        ui->checkBox_Connect->setChecked(false);
+        // The lost device may have come back and been opened while the box was up.
+        ui->checkBox_Connect->setChecked(connection->isOpen());
         return;
     }
     showOpenedPortSelected();
@@ -150,10 +152,11 @@ void Widget::showOpenedPortSelected()
         showPorts(PortList::available(), connection->portName());
 }
 
-// What the last device sent of a line it never finished is not joined to what the next one sends.
+// What the last device sent of a line it never finished is not joined to what the next one sends;
+// it is kept in the log.
 void Widget::dropUnfinishedLine()
 {
-    readings.dropUnfinishedReading();
+    dataLog->append(readings.dropUnfinishedReading(ui->checkBox_ToKeyboard->isChecked()));
 }
 
 void Widget::on_checkBox_Connect_clicked(bool checked)
@@ -163,6 +166,7 @@ void Widget::on_checkBox_Connect_clicked(bool checked)
         setSendEnabled(true);
     } else {
         connection->close();
+        dropUnfinishedLine();
     }
 }
 

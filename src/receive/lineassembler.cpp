@@ -76,12 +76,12 @@ ReceivedBytes LineAssembler::takeUpToBound()
     return take(upToBound.size() - tailLength);
 }
 
-void LineAssembler::dropUnfinishedLine()
+ReceivedBytes LineAssembler::takeUnfinishedLine()
 {
-    rxBuffer.clear();
-    lineEnd = -1;
+    ReceivedBytes unfinished = take(rxBuffer.size());
     lineEnds = LineEnds();
     lossFrom = lossTo = -1;
+    return unfinished;
 }
 
 // What goes out at a line end is everything held, but for an unfinished line behind the last

@@ -65,9 +65,9 @@ public:
     // shows them, on a line of their own (nothing if they show nothing).
     ReceivedBytes takeOverlongLine();
 
-    // The device is gone, or another port was chosen: its unfinished line is never joined to
-    // what comes next.
-    void dropUnfinishedLine();
+    // All that is held, as the device is gone, or another port was chosen: its unfinished line
+    // is never joined to what comes next.
+    ReceivedBytes takeUnfinishedLine();
 
 private:
     ReceivedBytes takeAllBut(int tailLength);

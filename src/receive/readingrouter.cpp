@@ -1,5 +1,6 @@
 #include "receive/readingrouter.h"
 
+#include "receive/devicebytes.h"
 #include "typing/keyinjector.h"
 
 namespace {
@@ -73,11 +74,14 @@ QString ReadingRouter::logDue()
         case LineAssembler::Due::OverlongLine:
             log += takeOverlongLine(false);
             break;
-        case LineAssembler::Due::Line:
+        case LineAssembler::Due::Line: {
             troubleIsOver(overlongSummary);
-            readingStopped = false;
-            log += withLossMark(lines.takeForLog());
+            const ReceivedBytes shown = lines.takeForLog();
+            // Should keyboard mode come next, the reading begun here is not finished by typing.
+            readingStopped = DeviceBytes::endOfLastEndMarker(shown.bytes) != shown.bytes.size();
+            log += withLossMark(shown);
             break;
+        }
         }
     }
 }
@@ -123,7 +127,7 @@ QString ReadingRouter::takeOverlongLine(bool keyboardMode)
              tr("Check its line-end and baud rate settings. What it sent is in Quillon's data log.")
                  .toStdString());
     const ReceivedBytes cut = lines.takeOverlongLine();
-    readingStopped = keyboardMode;
+    readingStopped = true;
     return keyboardMode ? notTyped(cut) : asLogLine(withLossMark(cut));
 }
 
@@ -136,10 +140,13 @@ QString ReadingRouter::withLossMark(const ReceivedBytes &bytes) const
            bytes.last(bytes.bytes.size() - bytes.lossAt).logText();
 }
 
-void ReadingRouter::dropUnfinishedReading()
+QString ReadingRouter::dropUnfinishedReading(bool keyboardMode)
 {
-    lines.dropUnfinishedLine();
+    const ReceivedBytes unfinished = lines.takeUnfinishedLine();
     readingStopped = false;
     lossesFound = 0;
     troubleIsOver(lossSummary);
+    if (!keyboardMode)
+        return asLogLine(withLossMark(unfinished));
+    return notTyped(unfinished);
 }

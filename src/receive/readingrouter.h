@@ -33,9 +33,9 @@ public:
     // Log mode: what goes to the data log.
     QString logDue();
 
-    // The device is gone, or another port was chosen: its unfinished reading is never joined to
-    // what comes next.
-    void dropUnfinishedReading();
+    // The device is gone, or the port was closed or another chosen: its unfinished reading is
+    // never joined to what comes next, nor lost without a word. Returns what goes to the log.
+    QString dropUnfinishedReading(bool keyboardMode);
 
 private:
     QString typeReading(KeyInjector &injector, const ReceivedBytes &reading);

@@ -50,8 +50,8 @@ void Connection::setSettings(const SerialSettings &settings)
 // or a new setting must not open the other instrument that now has its old name.
 bool Connection::open(const QString &portName)
 {
-    const QString name =
-        awaitingLostDevice() && portName == openedPortName ? nameOfLostDevice() : portName;
+    const bool lookingForIt = awaitingLostDevice() && portName == openedPortName;
+    const QString name = lookingForIt ? nameOfLostDevice() : portName;
     // Not back yet: it is still looked for, so that it is opened once it is.
     if (name.isEmpty()) {
         lastFailure = tr("The instrument that was lost is not back yet.");
@@ -62,6 +62,8 @@ bool Connection::open(const QString &portName)
     linkTo(name);
     if (!link->open(serialSettings)) {
         lastFailure = link->failureReason();
+        if (lookingForIt)
+            reopenTimer->start();
         return false;
     }
     openedPortName = name;

@@ -31,9 +31,9 @@ public:
     const SerialSettings &settings() const { return serialSettings; }
     void setSettings(const SerialSettings &settings);
 
-    // The user opens the port of that name anew, which ends the looking for a lost device. While
-    // the device lost there is looked for, that device is opened, wherever it is now; false if
-    // it cannot be opened (busy, gone, not back yet).
+    // The user opens the port of that name anew. While the device lost there is looked for, that
+    // device is opened, wherever it is now, and if it cannot be (not back yet, busy) it is still
+    // looked for; another port's opening ends the looking. False if it cannot be opened.
     bool open(const QString &portName);
     // Why the last open() failed, in the user's words, as the system told it.
     QString failureReason() const { return lastFailure; }

@@ -132,6 +132,17 @@ private slots:
         QCOMPARE(harness->logText(), QString::fromUtf8("12.5 g\nK\u00f6ln\n"));
     }
 
+    // A reading begun in log mode is not finished by typing once keyboard mode is on.
+    void readingShownInPartIsNotTypedAfterASwitch()
+    {
+        harness->switchToLogMode();
+        send("1.0\r\n12");
+        harness->get<QCheckBox>("checkBox_ToKeyboard")->click();
+        send(".5\r\n");
+        QCOMPARE(harness->keys->strokesAsText(), QString());
+        QCOMPARE(harness->logText(), QStringLiteral("1.0\n12Not typed: .5\n"));
+    }
+
     void exportModeSwitchKeepsBufferAndPort()
     {
         send("12\x1bTA");

@@ -84,9 +84,10 @@ private slots:
         QVERIFY(catcher.seen.isEmpty());
     }
 
-    // Once the user acts on the connection, the lost port is left alone; a port the user picks
-    // that does not open is not tried again behind the user's back either.
-    void userActionWhileWaitingStopsTheReopening()
+    // A Connect before the lost device is back keeps looking for it, also while the box says
+    // that it failed; picking a port ends the looking, and a port the user picks that does not
+    // open is not tried again behind the user's back.
+    void connectKeepsLookingPickingAPortEndsIt()
     {
         PseudoTerminal other;
         auto device = std::make_unique<PseudoTerminal>();
@@ -97,21 +98,32 @@ private slots:
 
         port.unplug(*device);
         QTRY_VERIFY(!harness.connected());
-        harness.clickConnect(); // the device is still gone: the usual box
+        harness.clickConnect(); // the device is still gone: the usual box, and still looked for
         QCOMPARE(catcher.seen.size(), 1);
         device = std::make_unique<PseudoTerminal>();
         port.pointTo(device->slavePath());
-        QTest::qWait(300); // some fifteen chances for a re-open that must not come
-        QVERIFY(!harness.connected());
+        QTRY_VERIFY(harness.connected());
 
+        // The device comes back while the box about a Connect before its return is still up.
+        port.unplug(*device);
+        QTRY_VERIFY(!harness.connected());
+        bool receivedWhileUp = false;
+        catcher.whileUp = [&] {
+            device = std::make_unique<PseudoTerminal>();
+            port.pointTo(device->slavePath());
+            receivedWhileUp = harness.receivesFrom(*device);
+        };
         harness.clickConnect();
+        catcher.whileUp = nullptr;
+        QCOMPARE(catcher.seen.size(), 2);
+        QVERIFY(receivedWhileUp);
         QVERIFY(harness.connected());
         port.unplug(*device);
         QTRY_VERIFY(!harness.connected());
         QSerialPort otherProgram(other.slavePath());
         QVERIFY(otherProgram.open(QIODevice::ReadWrite));
         harness.get<QComboBox>("comboBox_SerialPort")->setCurrentIndex(1);
-        QCOMPARE(catcher.seen.size(), 2);
+        QCOMPARE(catcher.seen.size(), 3);
         otherProgram.close();
         device = std::make_unique<PseudoTerminal>();
         port.pointTo(device->slavePath());
@@ -119,9 +131,10 @@ private slots:
         QVERIFY(!harness.connected());
     }
 
-    // What a lost device had sent of a line is dropped, never joined to the first reading after
-    // the re-open or from another port; switching the mode keeps it.
-    void unfinishedLineOfALostDeviceIsDropped()
+    // What a lost device had sent of a line goes to the log, never joined to the first reading
+    // after the re-open, from another port or after the user took the port again; switching the
+    // mode keeps it.
+    void unfinishedLineOfALostDeviceIsLoggedNotJoined()
     {
         PseudoTerminal other;
         auto device = std::make_unique<PseudoTerminal>();
@@ -151,7 +164,13 @@ private slots:
         QVERIFY(harness.deliver(*device, "55."));
         harness.get<QComboBox>("comboBox_SerialPort")->setCurrentIndex(1);
         QVERIFY(harness.deliver(other, "8\r"));
-        QCOMPARE(harness.keys->typed, QByteArray("a\r\n12.5\r8\r"));
+        QVERIFY(harness.deliver(other, "3."));
+        harness.clickConnect(); // the user lets the port go, and takes it again
+        harness.clickConnect();
+        QVERIFY(harness.deliver(other, "1\r"));
+        QCOMPARE(harness.keys->typed, QByteArray("a\r\n12.5\r8\r1\r"));
+        QCOMPARE(harness.logText(),
+                 QStringLiteral("7.5\nNot typed: 99.\nNot typed: 55.\nNot typed: 3.\n"));
     }
 
     void lostInstrumentIsFoundAgainByWhoItIsNotByName_data()

@@ -20,5 +20,10 @@ void MessageBoxCatcher::dismissActiveBox()
         mainWindowVisible |= window->inherits("Widget") && window->isVisible();
     seen.append(
         {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), mainWindowVisible});
+    if (whileUp) {
+        poll.stop();
+        whileUp();
+        poll.start();
+    }
     box->buttons().first()->click();
 }

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVector>
 
+#include <functional>
+
 // Watches for modal message boxes, notes what they said and dismisses them with their first button.
 class MessageBoxCatcher : public QObject
 {
@@ -22,6 +24,8 @@ public:
     MessageBoxCatcher();
 
     QVector<SeenBox> seen;
+    // Runs while a box is up, before it is dismissed.
+    std::function<void()> whileUp;
 
 private:
     void dismissActiveBox();

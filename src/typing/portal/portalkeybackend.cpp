@@ -14,6 +14,8 @@ namespace {
 class PortalKeyBackend : public KeyBackend
 {
 public:
+    static constexpr std::chrono::milliseconds answerGrace{200};
+
     explicit PortalKeyBackend(FallBack fallBack) : fallBack(std::move(fallBack))
     {
         answer = outcome.get_future();
@@ -39,11 +41,11 @@ public:
     PortalKeyBackend &operator=(const PortalKeyBackend &) = delete;
 
     // Where the focus is once the user has answered the consent dialog is not known: the line
-    // that had to wait for the answer is not typed.
+    // that had to wait for the answer is not typed. A portal that hands back a kept permission
+    // answers well within the grace, and the line goes out.
     bool prepareLine() override
     {
-        keepLineBack =
-            !answered && answer.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+        keepLineBack = !answered && answer.wait_for(answerGrace) != std::future_status::ready;
         takeAnswer();
         if (instead)
             return instead->prepareLine();

@@ -70,6 +70,8 @@ public:
         return true;
     }
 
+    bool prepareLine() override { return releaseHeldKey(); }
+
     // The window in front gets the keys. Characters go as Unicode input, which Shift does not
     // change; Tab and Return are real keys, which it does (Shift+Tab goes backwards). Ctrl, Alt
     // and the Windows keys make shortcuts of anything.
@@ -92,16 +94,21 @@ private:
         return SendInput(1, &input, sizeof(INPUT)) == 1;
     }
 
-    // Tried twice each time; false while the key is still down.
+    // Tried again before each line and each key, and when the program ends; false while the key
+    // is still down.
     bool releaseHeldKey()
     {
         if (!heldKey)
             return true;
-        if (send(*heldKey) || send(*heldKey)) {
+        if (send(*heldKey)) {
             heldKey.reset();
             return true;
         }
-        reportRefused();
+        tellUser("Windows refused to let go of a key Quillon typed",
+                 "The focused program may run with higher rights than Quillon (error " +
+                     std::to_string(GetLastError()) +
+                     "). Quillon tries again before the next key; readings wait in Quillon's data "
+                     "log meanwhile.");
         return false;
     }
 
