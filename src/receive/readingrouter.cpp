@@ -48,23 +48,20 @@ void ReadingRouter::tellOfLosses()
 
 QString ReadingRouter::typeDue(KeyInjector &injector, bool fennick)
 {
-    QString log;
-    for (;;) {
-        switch (lines.due()) {
-        case LineAssembler::Due::Nothing:
-            return log;
-        case LineAssembler::Due::OverlongLine:
-            log += takeOverlongLine(true);
-            break;
-        case LineAssembler::Due::Line:
-            troubleIsOver(overlongSummary);
-            log += typeReading(injector, lines.takeReading(fennick));
-            break;
-        }
-    }
+    return routeDue(true, [&] { return typeReading(injector, lines.takeReading(fennick)); });
 }
 
 QString ReadingRouter::logDue()
+{
+    return routeDue(false, [this] {
+        const ReceivedBytes shown = lines.takeForLog();
+        // Should keyboard mode come next, the reading begun here is not finished by typing.
+        readingStopped = DeviceBytes::endOfLastEndMarker(shown.bytes) != shown.bytes.size();
+        return withLossMark(shown);
+    });
+}
+
+QString ReadingRouter::routeDue(bool keyboardMode, const std::function<QString()> &takeLine)
 {
     QString log;
     for (;;) {
@@ -72,16 +69,12 @@ QString ReadingRouter::logDue()
         case LineAssembler::Due::Nothing:
             return log;
         case LineAssembler::Due::OverlongLine:
-            log += takeOverlongLine(false);
+            log += takeOverlongLine(keyboardMode);
             break;
-        case LineAssembler::Due::Line: {
+        case LineAssembler::Due::Line:
             troubleIsOver(overlongSummary);
-            const ReceivedBytes shown = lines.takeForLog();
-            // Should keyboard mode come next, the reading begun here is not finished by typing.
-            readingStopped = DeviceBytes::endOfLastEndMarker(shown.bytes) != shown.bytes.size();
-            log += withLossMark(shown);
+            log += takeLine();
             break;
-        }
         }
     }
 }

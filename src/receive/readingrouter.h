@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class KeyInjector;
@@ -38,6 +39,7 @@ public:
     QString dropUnfinishedReading(bool keyboardMode);
 
 private:
+    QString routeDue(bool keyboardMode, const std::function<QString()> &takeLine);
     QString typeReading(KeyInjector &injector, const ReceivedBytes &reading);
     QString notTyped(const ReceivedBytes &bytes, const QString &typedOfIt = QString()) const;
     QString takeOverlongLine(bool keyboardMode);
