@@ -11,12 +11,8 @@
 #include <QTest>
 #include <QTextBrowser>
 
-namespace {
-
 // What the port's error counters say; a pseudo-terminal has none of its own.
-std::optional<quint64> lineErrors;
-
-} // namespace
+static std::optional<quint64> lineErrors;
 
 class ReceiveTest : public QObject
 {
@@ -30,13 +26,9 @@ private:
     void send(const QByteArray &bytes) { QVERIFY(harness->deliver(*device, bytes)); }
 
 private slots:
-    void initTestCase()
-    {
-        countLineErrorsForTests([](int) { return lineErrors; });
-    }
-
     void init()
     {
+        countLineErrorsForTests([](int) { return lineErrors; });
         lineErrors.reset();
         device = std::make_unique<PseudoTerminal>();
         harness = std::make_unique<Harness>(QStringList{device->slavePath()});
