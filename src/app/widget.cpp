@@ -39,6 +39,7 @@ Widget::Widget(QWidget *parent)
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
     connect(connection, &Connection::settingRefused, this, &Widget::settingRefused);
     ui->setupUi(this);
+    attachSettingValues();
     dataLog = new DataLog(ui->textBrowser_dataLog);
     scaleFormToDisplay(this);
     setWindowIcon(applicationIcon());

@@ -61,6 +61,7 @@ private slots:
     void on_comboBox_ExportMode_currentIndexChanged(const QString &arg1);
 
 private:
+    void attachSettingValues();
     void openPort();
     void openWith(const SerialSettings &settings);
     void refreshPortList();

@@ -28,7 +28,7 @@ void Widget::on_pushButtonClear_clicked()
     dataLog->clear();
 }
 
-void Widget::on_comboBox_ExportMode_currentIndexChanged(const QString &arg1)
+void Widget::on_comboBox_ExportMode_currentIndexChanged(const QString &)
 {
-    directMode = arg1 == QLatin1String("Fennick");
+    directMode = ui->comboBox_ExportMode->currentData().toBool();
 }

@@ -7,34 +7,52 @@
 #include "typing/keyinjector.h"
 #include "typing/usernotices.h"
 
+#include <QComboBox>
 #include <QMessageBox>
 #include <QSignalBlocker>
 
-void Widget::on_comboBox_Baud_currentIndexChanged(const QString &arg1)
+// The lists carry what each entry stands for; their texts, which a translation may change, are
+// never read back.
+void Widget::attachSettingValues()
+{
+    const auto attach = [](QComboBox *list, const auto &values) {
+        for (int index = 0; index < values.size(); ++index)
+            list->setItemData(index, QVariant::fromValue(values[index]));
+    };
+    attach(ui->comboBox_Baud, baudRateEntries());
+    attach(ui->comboBox_BitParity, characterFormatEntries());
+    attach(ui->comboBox_StopBit, stopBitsEntries());
+    attach(ui->comboBox_HdShake, flowControlEntries());
+    attach(ui->comboBox_ExportMode, QVector<bool>{true, false}); // Fennick, Standard
+}
+
+void Widget::on_comboBox_Baud_currentIndexChanged(const QString &)
 {
     SerialSettings settings = connection->settings();
-    settings.baudRate = baudRateFor(arg1);
+    settings.baudRate = ui->comboBox_Baud->currentData().toInt();
     openWith(settings);
 }
 
-void Widget::on_comboBox_BitParity_currentIndexChanged(const QString &arg1)
+void Widget::on_comboBox_BitParity_currentIndexChanged(const QString &)
 {
     SerialSettings settings = connection->settings();
-    setCharacterFormatFor(arg1, settings);
+    const auto format = ui->comboBox_BitParity->currentData().value<CharacterFormat>();
+    settings.dataBits = format.dataBits;
+    settings.parity = format.parity;
     openWith(settings);
 }
 
-void Widget::on_comboBox_StopBit_currentIndexChanged(const QString &arg1)
+void Widget::on_comboBox_StopBit_currentIndexChanged(const QString &)
 {
     SerialSettings settings = connection->settings();
-    settings.stopBits = stopBitsFor(arg1);
+    settings.stopBits = ui->comboBox_StopBit->currentData().value<SerialSettings::StopBits>();
     openWith(settings);
 }
 
-void Widget::on_comboBox_HdShake_currentIndexChanged(const QString &arg1)
+void Widget::on_comboBox_HdShake_currentIndexChanged(const QString &)
 {
     SerialSettings settings = connection->settings();
-    settings.flowControl = flowControlFor(arg1);
+    settings.flowControl = ui->comboBox_HdShake->currentData().value<SerialSettings::FlowControl>();
     openWith(settings);
 }
 

@@ -1,46 +1,34 @@
 #include "serial/serialsettings.h"
 
-#include <utility>
-
-int baudRateFor(const QString &text)
+const QVector<int> &baudRateEntries()
 {
-    for (int rate : {4800, 1200, 2400, 19200, 38400, 57600, 115200}) {
-        if (text == QString::number(rate))
-            return rate;
-    }
-    return 9600;
+    static const QVector<int> rates = {9600, 1200, 2400, 4800, 19200, 38400, 57600, 115200};
+    return rates;
 }
 
-void setCharacterFormatFor(const QString &text, SerialSettings &settings)
+const QVector<CharacterFormat> &characterFormatEntries()
 {
+    using DataBits = SerialSettings::DataBits;
     using Parity = SerialSettings::Parity;
-    static const std::pair<const char *, Parity> sevenBitFormats[] = {
-        {"7/NO", Parity::NoParity},       {"7/MARK", Parity::MarkParity},
-        {"7/SPACE", Parity::SpaceParity}, {"7/EVEN", Parity::EvenParity},
-        {"7/ODD", Parity::OddParity},
+    static const QVector<CharacterFormat> formats = {
+        {DataBits::Data8, Parity::NoParity},   {DataBits::Data7, Parity::NoParity},
+        {DataBits::Data7, Parity::MarkParity}, {DataBits::Data7, Parity::SpaceParity},
+        {DataBits::Data7, Parity::EvenParity}, {DataBits::Data7, Parity::OddParity},
     };
-    for (const auto &[name, parity] : sevenBitFormats) {
-        if (text == QLatin1String(name)) {
-            settings.dataBits = SerialSettings::DataBits::Data7;
-            settings.parity = parity;
-            return;
-        }
-    }
-    settings.dataBits = SerialSettings::DataBits::Data8;
-    settings.parity = Parity::NoParity;
+    return formats;
 }
 
-SerialSettings::StopBits stopBitsFor(const QString &text)
+const QVector<SerialSettings::StopBits> &stopBitsEntries()
 {
-    return text == QLatin1String("2") ? SerialSettings::StopBits::TwoStop
-                                      : SerialSettings::StopBits::OneStop;
+    static const QVector<SerialSettings::StopBits> stopBits = {SerialSettings::StopBits::OneStop,
+                                                               SerialSettings::StopBits::TwoStop};
+    return stopBits;
 }
 
-SerialSettings::FlowControl flowControlFor(const QString &text)
+const QVector<SerialSettings::FlowControl> &flowControlEntries()
 {
-    if (text == QLatin1String("OFF"))
-        return SerialSettings::FlowControl::NoFlowControl;
-    if (text == QLatin1String("RTS/CTS"))
-        return SerialSettings::FlowControl::HardwareControl;
-    return SerialSettings::FlowControl::SoftwareControl;
+    using FlowControl = SerialSettings::FlowControl;
+    static const QVector<FlowControl> flowControls = {
+        FlowControl::SoftwareControl, FlowControl::NoFlowControl, FlowControl::HardwareControl};
+    return flowControls;
 }

@@ -1,7 +1,8 @@
 #ifndef QUILLON_SERIAL_SERIALSETTINGS_H
 #define QUILLON_SERIAL_SERIALSETTINGS_H
 
-#include <QString>
+#include <QMetaType>
+#include <QVector>
 
 // The line settings a port is opened with.
 struct SerialSettings
@@ -38,12 +39,21 @@ struct SerialSettings
     FlowControl flowControl = FlowControl::NoFlowControl;
 };
 
-// What the entries of the window's setting lists stand for. Each compares the text exactly; any
-// text it does not know gives the value of the list's first entry ("9600", "8/NO", "1"), and for
-// the handshake software flow control.
-int baudRateFor(const QString &text);
-void setCharacterFormatFor(const QString &text, SerialSettings &settings);
-SerialSettings::StopBits stopBitsFor(const QString &text);
-SerialSettings::FlowControl flowControlFor(const QString &text);
+// What the entries of the window's setting lists stand for, entry by entry in the lists' order
+// ("9600", "1200", ...; "8/NO", "7/NO", "7/MARK", ...; "1", "2"; "XON/XOFF", "OFF", "RTS/CTS"),
+// so that the lists carry their values and no text, translated or not, is read back.
+struct CharacterFormat
+{
+    SerialSettings::DataBits dataBits;
+    SerialSettings::Parity parity;
+};
+const QVector<int> &baudRateEntries();
+const QVector<CharacterFormat> &characterFormatEntries();
+const QVector<SerialSettings::StopBits> &stopBitsEntries();
+const QVector<SerialSettings::FlowControl> &flowControlEntries();
+
+Q_DECLARE_METATYPE(CharacterFormat)
+Q_DECLARE_METATYPE(SerialSettings::StopBits)
+Q_DECLARE_METATYPE(SerialSettings::FlowControl)
 
 #endif

@@ -129,9 +129,12 @@ private slots:
         PseudoTerminal device;
         Harness harness({device.slavePath()});
         auto *box = harness.get<QComboBox>(qPrintable(list));
-        // Go through another entry first, so that the wanted one is a change even when first.
-        box->setCurrentIndex(box->findText(entry) == 0 ? 1 : 0);
-        choose(harness, qPrintable(list), entry);
+        const int index = box->findText(entry);
+        // Go through another entry first, so that the wanted one is a change even when first. A
+        // translated text changes no setting.
+        box->setCurrentIndex(index == 0 ? 1 : 0);
+        box->setItemText(index, QStringLiteral("übersetzt"));
+        box->setCurrentIndex(index);
         const LineSettings s = settingsOf(device);
         const QString flow = s.rtsCts ? "rtscts" : s.xonXoff ? "xonxoff" : "none";
         QCOMPARE(QString("%1 %2%3 %4 %5")
