@@ -117,7 +117,7 @@ QString ReadingRouter::notTyped(const ReceivedBytes &bytes, const QString &typed
 QString ReadingRouter::takeOverlongLine(bool keyboardMode)
 {
     tellUser(overlongSummary,
-             tr("Check its line-end and baud rate settings. What it sent is in Quillon's data log.")
+             tr("Check its line-end setting. What it sent is in Quillon's data log.")
                  .toStdString());
     const ReceivedBytes cut = lines.takeOverlongLine();
     readingStopped = true;
