@@ -6,9 +6,10 @@ BUILD_PACKAGES=(g++ make cmake pkg-config qtbase5-dev libqt5serialport5-dev libx
 TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils x11-xserver-utils libxi-dev fonts-dejavu-core valgrind sway xwayland qtwayland5 dbus-daemon
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 clang libclang-rt-14-dev lintian appstream dpkg-dev file)
 # What the Windows build needs beyond the build packages: the MinGW-w64 cross compilers (both
-# thread models come with them), zip, and dpkg-dev to unpack Debian's qtbase source.
+# thread models come with them), zip, dpkg-dev to unpack Debian's qtbase source, and wixl and
+# msitools for the installer.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64
-    binutils-mingw-w64-i686 dpkg-dev zip unzip)
+    binutils-mingw-w64-i686 dpkg-dev zip unzip wixl msitools)
 
 ensure_packages() {
     local missing=() package
