@@ -3,13 +3,12 @@
 #include "app/datalog.h"
 #include "app/displayscale.h"
 #include "app/ownwindows.h"
-#include "app/traynotices.h"
 #include "app/widgetform.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -29,11 +28,6 @@ Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<WidgetForm>()), connection(new Connection(this)),
       directMode(true), ownWindows(std::make_unique<QtOwnWindows>())
 {
-    // Where the platform has no notifications of its own, the user is told from the tray.
-    if (!noticeDisplay()) {
-        trayNotices = std::make_unique<TrayNotices>(applicationIcon());
-        setNoticeDisplay(trayNotices.get());
-    }
     connect(connection, &Connection::received, this, &Widget::readMyCom);
     connect(connection, &Connection::deviceLost, this, &Widget::deviceLost);
     connect(connection, &Connection::reopened, this, &Widget::lostDeviceReopened);
@@ -42,7 +36,8 @@ Widget::Widget(QWidget *parent)
     attachSettingValues();
     dataLog = new DataLog(ui->textBrowser_dataLog);
     scaleFormToDisplay(this);
-    setWindowIcon(applicationIcon());
+    // The application's, so that the notices' tray icon has it too.
+    QApplication::setWindowIcon(applicationIcon());
 
     // Adding the first port makes it current, which opens it through the selection handler.
     for (const PortInfo &port : PortList::available())
@@ -59,8 +54,7 @@ Widget::~Widget()
     // The port is closed while the window it reports to is still whole.
     delete connection;
     injector.reset();
-    if (trayNotices)
-        setNoticeDisplay(nullptr);
+    endAllNotices();
     ui.reset();
 }
 

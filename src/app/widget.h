@@ -13,7 +13,6 @@ class KeyInjector;
 class OwnWindows;
 struct PortInfo;
 struct SerialSettings;
-class TrayNotices;
 struct WidgetForm;
 
 // The main window: owns the form, the connection to the device and the received data.
@@ -84,7 +83,6 @@ private:
     bool directMode;
     std::unique_ptr<OwnWindows> ownWindows;
     std::unique_ptr<KeyInjector> injector;
-    std::unique_ptr<TrayNotices> trayNotices;
 };
 
 #endif

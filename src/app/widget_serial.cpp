@@ -2,10 +2,10 @@
 
 #include "app/datalog.h"
 #include "app/widgetform.h"
+#include "notices/notices.h"
 #include "serial/connection.h"
 #include "serial/portlist.h"
 #include "typing/keyinjector.h"
-#include "typing/usernotices.h"
 
 #include <QComboBox>
 #include <QMessageBox>
@@ -58,6 +58,7 @@ void Widget::on_comboBox_HdShake_currentIndexChanged(const QString &)
 
 void Widget::openWith(const SerialSettings &settings)
 {
+    noticesEnd(NoticeEnd::UserAction);
     connection->setSettings(settings);
     openPort();
 }
@@ -71,13 +72,14 @@ void Widget::openPort()
     if (!connection->open(portName)) {
         // The box says what it always said; the system's reason goes beside it.
         tellUser(tr("Could not open %1").arg(portName).toStdString(),
-                 connection->failureReason().toStdString());
+                 connection->failureReason().toStdString(), NoticeEnd::PortOpened);
         QMessageBox::critical(this, tr("Open COM port Failed"),
                               tr("Open COM port Failed, check whether it's occupied"));
         // The lost device may have come back and been opened while the box was up.
         ui->checkBox_Connect->setChecked(connection->isOpen());
         return;
     }
+    noticesEnd(NoticeEnd::PortOpened);
     showOpenedPortSelected();
     ui->checkBox_Connect->setChecked(true);
 }
@@ -88,7 +90,8 @@ void Widget::settingRefused(const QString &setting)
              tr("Its driver refused %1 and keeps its own instead; readings may come out garbled "
                 "if the instrument does not use the same.")
                  .arg(setting)
-                 .toStdString());
+                 .toStdString(),
+             NoticeEnd::UserAction);
 }
 
 // Listing the ports anew never opens one: the selection only changes when the user picks.
@@ -158,6 +161,7 @@ void Widget::deviceLost()
 
 void Widget::lostDeviceReopened()
 {
+    noticesEnd(NoticeEnd::PortOpened);
     showOpenedPortSelected();
     ui->checkBox_Connect->setChecked(true);
     setSendEnabled(true);
@@ -179,6 +183,7 @@ void Widget::dropUnfinishedLine()
 
 void Widget::on_checkBox_Connect_clicked(bool checked)
 {
+    noticesEnd(NoticeEnd::UserAction);
     if (checked) {
         openPort();
         setSendEnabled(true);
@@ -192,6 +197,7 @@ void Widget::on_checkBox_Connect_clicked(bool checked)
 void Widget::on_comboBox_SerialPort_currentIndexChanged(int index)
 {
     Q_UNUSED(index)
+    noticesEnd(NoticeEnd::UserAction);
     ui->checkBox_Connect->setChecked(false);
     setSendEnabled(false);
     connection->close();

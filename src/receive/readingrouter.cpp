@@ -1,5 +1,6 @@
 #include "receive/readingrouter.h"
 
+#include "notices/notices.h"
 #include "receive/devicebytes.h"
 #include "typing/keyinjector.h"
 
@@ -26,24 +27,21 @@ ReadingRouter::ReadingRouter(int lineBound)
 void ReadingRouter::receive(const QByteArray &bytes, int losses)
 {
     lines.append(bytes, losses > 0);
-    if (losses <= 0)
-        return;
-    lossesFound += losses;
-    tellOfLosses();
+    if (losses > 0)
+        tellOfLosses();
 }
 
-// Said once, until the port is opened anew: a device that keeps sending faster than it can be
+// Said once, until a port is opened anew: a device that keeps sending faster than it can be
 // typed loses bytes again and again.
 void ReadingRouter::tellOfLosses()
 {
     tellUser(lossSummary,
-             tr("Losses the serial port reported (overruns, framing or parity errors): %1. "
-                "Readings with a gap are not typed but shown in Quillon's data log. A device that "
-                "sends more than about 25 characters a second outruns typing: set it to send on "
-                "request or on a stable value, or use the data log.")
-                 .arg(lossesFound)
+             tr("The serial port reported overruns, framing or parity errors. Readings with a gap "
+                "are not typed but shown in Quillon's data log. A device that sends more than "
+                "about 25 characters a second outruns typing: set it to send on request or on a "
+                "stable value, or use the data log.")
                  .toStdString(),
-             Trouble::Lasts);
+             NoticeEnd::PortOpened);
 }
 
 QString ReadingRouter::typeDue(KeyInjector &injector, bool fennick)
@@ -72,7 +70,7 @@ QString ReadingRouter::routeDue(bool keyboardMode, const std::function<QString()
             log += takeOverlongLine(keyboardMode);
             break;
         case LineAssembler::Due::Line:
-            troubleIsOver(overlongSummary);
+            noticesEnd(NoticeEnd::LineEnd);
             log += takeLine();
             break;
         }
@@ -117,8 +115,8 @@ QString ReadingRouter::notTyped(const ReceivedBytes &bytes, const QString &typed
 QString ReadingRouter::takeOverlongLine(bool keyboardMode)
 {
     tellUser(overlongSummary,
-             tr("Check its line-end setting. What it sent is in Quillon's data log.")
-                 .toStdString());
+             tr("Check its line-end setting. What it sent is in Quillon's data log.").toStdString(),
+             NoticeEnd::LineEnd);
     const ReceivedBytes cut = lines.takeOverlongLine();
     readingStopped = true;
     return keyboardMode ? notTyped(cut) : asLogLine(withLossMark(cut));
@@ -137,8 +135,6 @@ QString ReadingRouter::dropUnfinishedReading(bool keyboardMode)
 {
     const ReceivedBytes unfinished = lines.takeUnfinishedLine();
     readingStopped = false;
-    lossesFound = 0;
-    troubleIsOver(lossSummary);
     if (!keyboardMode)
         return asLogLine(withLossMark(unfinished));
     return notTyped(unfinished);

@@ -49,7 +49,6 @@ private:
     LineAssembler lines;
     // The reading that is still arriving was stopped (cut at the bound): none of it is typed.
     bool readingStopped = false;
-    int lossesFound = 0;
     const std::string overlongSummary;
     const std::string lossSummary;
 };

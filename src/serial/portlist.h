@@ -28,9 +28,6 @@ namespace PortList {
 // The serial ports to offer, in the order the system reports them.
 QList<PortInfo> available();
 
-// The system's own list, as each platform reads it.
-QList<PortInfo> systemPorts();
-
 // The port of that name in the list, if listed.
 std::optional<PortInfo> find(const QList<PortInfo> &ports, const QString &name);
 

@@ -1,4 +1,4 @@
-#include "serial/seriallink.h"
+#include "serial/platform.h"
 
 namespace {
 

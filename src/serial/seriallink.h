@@ -46,9 +46,6 @@ signals:
 // The link to the port of that name (as the port list names it), not yet open.
 std::unique_ptr<SerialLink> createSerialLink(const QString &portName);
 
-// The platform's own link, which createSerialLink hands out unless tests wrap it.
-std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName);
-
 // Makes createSerialLink hand out what `wrapper` makes of each platform link. For tests only,
 // which watch that way what the program reads.
 using SerialLinkWrapper = std::function<std::unique_ptr<SerialLink>(std::unique_ptr<SerialLink>)>;

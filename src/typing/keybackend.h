@@ -1,8 +1,8 @@
 #ifndef QUILLON_TYPING_KEYBACKEND_H
 #define QUILLON_TYPING_KEYBACKEND_H
 
+#include "notices/notices.h"
 #include "typing/keymapping.h"
-#include "typing/usernotices.h"
 
 #include <cstdint>
 #include <memory>
@@ -71,12 +71,7 @@ public:
     }
 };
 
-// The backend for the platform and session this process runs in, given the name of the GUI
-// platform in use ("xcb", "wayland", ...); on Linux, where there is more than one way, it says on
-// stderr which it chose and why. Never null: where nothing can be typed, the result tells the
-// user so (tellUser) and types nothing.
-std::unique_ptr<KeyBackend> createKeyBackend(const std::string &guiPlatform);
-
+// A backend that types nothing, having told the user why.
 std::unique_ptr<KeyBackend> createUnavailableKeyBackend(const std::string &reason);
 
 #endif

@@ -1,5 +1,7 @@
 #include "typing/keyinjector.h"
 
+#include "typing/platform.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -35,7 +37,8 @@ void tellOfOwnWindow()
 {
     tellUser("Quillon's own window has the keyboard focus",
              "Click into the application that should receive the readings. What was not typed "
-             "is in Quillon's data log.");
+             "is in Quillon's data log.",
+             NoticeEnd::LineTyped);
 }
 
 } // namespace
@@ -48,7 +51,8 @@ KeyInjector::KeyInjector(std::unique_ptr<KeyBackend> backend, std::unique_ptr<Ke
 // What went wrong while this pipeline typed ends with it.
 KeyInjector::~KeyInjector()
 {
-    troublesAreOver(Troubles::All);
+    noticesEnd(NoticeEnd::LineTyped);
+    noticesEnd(NoticeEnd::ItsCause);
 }
 
 void KeyInjector::setOwnWindows(const OwnWindows *windows)
@@ -78,7 +82,7 @@ std::string KeyInjector::typeLine(std::string_view bytes, LineEnds lineEnds)
         clock->waitUntil(remapped ? std::max(due, clock->now() + keyInterval) : due);
     }
     if (givesKeys)
-        troublesAreOver();
+        noticesEnd(NoticeEnd::LineTyped);
     return {};
 }
 
@@ -111,7 +115,8 @@ bool KeyInjector::keyMayGoOut(const KeyStroke &stroke)
             tellUser("Quillon did not type a reading",
                      "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
                      "down, which would have turned the reading into shortcuts. What was not "
-                     "typed is in Quillon's data log.");
+                     "typed is in Quillon's data log.",
+                     NoticeEnd::LineTyped);
             return false;
         }
         clock->waitUntil(clock->now() + modifierPoll);
@@ -131,7 +136,8 @@ public:
     explicit UnavailableKeyBackend(const std::string &reason)
     {
         tellUser("Quillon cannot type into other applications",
-                 reason + ". Received data is not typed but shown in the data log.");
+                 reason + ". Received data is not typed but shown in the data log.",
+                 NoticeEnd::ItsCause);
     }
 
     bool prepareLine() override { return false; }

@@ -11,7 +11,7 @@
 #include <string_view>
 
 // What the pauses between keys are measured and waited on. On Windows it also keeps the window
-// answering the system's "is it responding" check (createKeyClock); tests give one that records
+// answering the system's "is it responding" check (typing/platform.h); tests give one that records
 // the pauses instead of waiting, the Windows check one that pumps its window messages meanwhile.
 class KeyClock
 {
@@ -70,10 +70,7 @@ private:
     std::chrono::milliseconds modifierWait = defaultModifierWait;
 };
 
-// The pipeline around the backend for this platform and session (see createKeyBackend).
+// The pipeline around the backend for this platform and session (see typing/platform.h).
 std::unique_ptr<KeyInjector> createKeyInjector(const std::string &guiPlatform);
-
-// The clock the platform's pipeline waits on.
-std::unique_ptr<KeyClock> createKeyClock();
 
 #endif

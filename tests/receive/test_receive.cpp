@@ -266,7 +266,7 @@ private slots:
     }
 
     // A reading with a gap where the port lost bytes is not typed, nor the next one, whose start
-    // the gap may have taken; said once, with the count. In log mode the gap is marked.
+    // the gap may have taken; said once while the port stays open. In log mode the gap is marked.
     void readingsWithBytesLostOnTheLineAreNotTyped()
     {
         lineErrors = 0;
@@ -285,8 +285,8 @@ private slots:
         const QString lost = QStringLiteral("Not typed (bytes were lost on the line): ");
         QCOMPARE(harness->logText(),
                  lost + "+00.34\n" + lost + "13.1\na\nbc\n[bytes were lost on the line]");
+        QCOMPARE(said.count("quillon: Bytes from the device were lost on the line"), 1);
         QCOMPARE(said.count("quillon:"), 1);
-        QVERIFY(said.contains("framing or parity errors): 2."));
     }
 
     void clearScreenEmptiesTheLogButNotTheBuffer()

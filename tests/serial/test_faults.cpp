@@ -215,15 +215,27 @@ private slots:
             QTest::qWait(300); // some fifteen chances to open the wrong instrument
             QVERIFY(!harness.connected());
         }
-        if (beforeItIsBack) { // it fails, and the instrument is still looked for
-            harness.clickConnect();
-            QTRY_COMPARE(catcher.seen.size(), 1);
-            catcher.seen.clear();
-        }
-
         auto instrumentA = std::make_unique<PseudoTerminal>();
-        usb1.pointTo(instrumentA->slavePath());
-        PortList::replaceForTests({port(usb0, "B"), port(usb1, "A")});
+        const auto bringBackA = [&] {
+            usb1.pointTo(instrumentA->slavePath());
+            PortList::replaceForTests({port(usb0, "B"), port(usb1, "A")});
+        };
+        if (beforeItIsBack) {
+            // It fails, and the instrument, still looked for, comes back while the box is up:
+            // Connect then says what is true.
+            bool receivedWhileUp = false;
+            catcher.whileUp = [&] {
+                bringBackA();
+                receivedWhileUp = harness.receivesFrom(*instrumentA);
+            };
+            harness.clickConnect();
+            catcher.whileUp = nullptr;
+            QCOMPARE(catcher.seen.size(), 1);
+            QVERIFY(receivedWhileUp);
+            catcher.seen.clear();
+        } else {
+            bringBackA();
+        }
         if (userClicksConnect && !beforeItIsBack)
             harness.clickConnect();
         QTRY_VERIFY(harness.connected());

@@ -229,6 +229,15 @@ private slots:
         QVERIFY2(said.contains("Another program holds the port"), said.constData());
         QVERIFY(!harness.connected());
         QVERIFY(harness.get<QPushButton>("pushButton_SendCommand")->isEnabled());
+
+        // Once the port has opened, the same trouble is news again, in log mode too.
+        otherProgram.close();
+        harness.clickConnect();
+        QVERIFY(harness.connected());
+        harness.clickConnect();
+        QVERIFY(otherProgram.open(QIODevice::ReadWrite));
+        const QByteArray saidAgain = capturedStderr([&] { harness.clickConnect(); });
+        QVERIFY2(saidAgain.contains("Another program holds the port"), saidAgain.constData());
     }
 
     void lostDeviceUnchecksConnectAndComesBack()

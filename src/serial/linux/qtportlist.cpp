@@ -1,4 +1,4 @@
-#include "serial/portlist.h"
+#include "serial/platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The serial link on QtSerialPort.
 #include "serial/linux/lineerrorcount.h"
-#include "serial/seriallink.h"
+#include "serial/platform.h"
 
 #include <QSerialPort>
 

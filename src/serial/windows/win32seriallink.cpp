@@ -6,6 +6,7 @@
 // pseudo-terminal. Errors seen for a lost device: an unplugged adapter gives 5, 22, 995 or 1167;
 // a hang-up under wine 109 or 21. Opening checks that the handle is a serial port at all: a COM
 // name that leads nowhere can still give a handle.
+#include "serial/platform.h"
 #include "serial/windows/commlink.h"
 
 #include <QWinEventNotifier>

@@ -1,7 +1,7 @@
 // The COM ports Windows knows: those of the Ports device class in the order SetupAPI reports them,
 // with what Device Manager says of them, then any other the serial drivers have registered
 // (virtual ports, some adapters' drivers), of which only the name is known.
-#include "serial/portlist.h"
+#include "serial/platform.h"
 
 #include <windows.h>
 

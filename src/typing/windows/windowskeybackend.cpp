@@ -1,5 +1,6 @@
 // Typing through the Windows input service.
 #include "typing/keyinjector.h"
+#include "typing/platform.h"
 #include "typing/windows/winkeyrecords.h"
 
 #include <windows.h>
@@ -108,7 +109,8 @@ private:
                  "The focused program may run with higher rights than Quillon (error " +
                      std::to_string(GetLastError()) +
                      "). Quillon tries again before the next key; readings wait in Quillon's data "
-                     "log meanwhile.");
+                     "log meanwhile.",
+                 NoticeEnd::LineTyped);
         return false;
     }
 
@@ -119,19 +121,14 @@ private:
         tellUser("Windows refused a key",
                  "The focused program may run with higher rights than Quillon (error " +
                      std::to_string(GetLastError()) +
-                     "). What was not typed is in Quillon's data log.");
+                     "). What was not typed is in Quillon's data log.",
+                 NoticeEnd::LineTyped);
     }
 
     std::optional<WinKeyRecord> heldKey; // a press went out, its release not yet
 };
 
 } // namespace
-
-// Windows shows notices through the program's tray icon, which needs its window.
-NoticeDisplay *platformNoticeDisplay()
-{
-    return nullptr;
-}
 
 std::unique_ptr<KeyBackend> createKeyBackend(const std::string &)
 {

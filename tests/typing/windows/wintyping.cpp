@@ -3,7 +3,9 @@
 // bytes leave the user's text, selection and clipboard alone, and that no key stays held down.
 // Built for 32-bit and 64-bit Windows; the 64-bit build runs under wine. The exit status is the
 // verdict.
+#include "notices/platform.h"
 #include "typing/keyinjector.h"
+#include "typing/platform.h"
 #include "windows/win32desktop.h"
 
 #include <windows.h>
@@ -233,6 +235,12 @@ bool longWaitsKeepTheWindowResponding()
 }
 
 } // namespace
+
+// The program shows notices from its tray icon, which needs Qt; here stderr says them.
+NoticeDisplay *platformNoticeDisplay()
+{
+    return nullptr;
+}
 
 int main(int argc, char *argv[])
 {
