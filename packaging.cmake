@@ -2,7 +2,9 @@ include(GNUInstallDirs)
 
 if(UNIX AND NOT APPLE)
     install(FILES res/quillon.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES res/com.brenvik.quillon.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/com.brenvik.quillon.metainfo.xml)
+    configure_file(res/com.brenvik.quillon.metainfo.xml.in ${metainfo} @ONLY)
+    install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(size 16 24 32 48 64 128 256)
         install(FILES res/icons/quillon-${size}.png
                 DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -15,13 +17,14 @@ if(UNIX AND NOT APPLE)
     if(NOT changelog_head MATCHES "^quillon \\(${PROJECT_VERSION}\\) ")
         message(FATAL_ERROR "res/debian/changelog has no entry for version ${PROJECT_VERSION}")
     endif()
+    configure_file(res/quillon.1.in quillon.1 @ONLY)
     find_program(GZIP gzip REQUIRED)
     set(compressed)
-    foreach(file quillon.1 debian/changelog)
+    foreach(file ${CMAKE_CURRENT_BINARY_DIR}/quillon.1 ${PROJECT_SOURCE_DIR}/res/debian/changelog)
         get_filename_component(name ${file} NAME)
         add_custom_command(OUTPUT ${name}.gz
-            COMMAND ${GZIP} -9n -c ${PROJECT_SOURCE_DIR}/res/${file} > ${name}.gz
-            DEPENDS res/${file}
+            COMMAND ${GZIP} -9n -c ${file} > ${name}.gz
+            DEPENDS ${file}
             VERBATIM)
         list(APPEND compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
     endforeach()

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/displayscale.h"
 #include "app/widget.h"
 
@@ -5,6 +6,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitStatus = answerCommandLine(argc, argv))
+        return *exitStatus;
     enableDisplayScaling();
     QApplication app(argc, argv);
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
