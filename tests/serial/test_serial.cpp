@@ -90,6 +90,7 @@ private slots:
         const MessageBoxCatcher::SeenBox box = catcher.seen.first();
         QCOMPARE(box.title, QStringLiteral("Open COM port Failed"));
         QCOMPARE(box.text, QStringLiteral("Open COM port Failed, check whether it's occupied"));
+        QVERIFY(box.informativeText.startsWith("Another program holds the port"));
         QCOMPARE(box.icon, QMessageBox::Critical);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!box.mainWindowWasVisible);
