@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTextCodec>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct LineSettings
@@ -230,6 +233,20 @@ private slots:
         QVERIFY2(said.contains("Another program holds the port"), said.constData());
         QVERIFY(!harness.connected());
         QVERIFY(harness.get<QPushButton>("pushButton_SendCommand")->isEnabled());
+    }
+
+    // Root may use any device, so the program is refused one as the user nobody.
+    void portTheUserMayNotUseNamesTheFix()
+    {
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.clickConnect();
+        MessageBoxCatcher catcher;
+        QVERIFY(chmod(qPrintable(device.slavePath()), 0) == 0);
+        QVERIFY(getuid() != 0 || seteuid(65534) == 0);
+        harness.clickConnect();
+        QVERIFY(getuid() != 0 || seteuid(0) == 0);
+        QVERIFY(catcher.seen.value(0).informativeText.contains("sudo usermod -aG dialout $USER"));
     }
 
     void lostDeviceUnchecksConnectAndComesBack()
