@@ -11,6 +11,20 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 
+namespace {
+
+void showOpenFailure(QWidget *parent, const QString &reason)
+{
+    QMessageBox box(QMessageBox::Critical, Widget::tr("Open COM port Failed"),
+                    Widget::tr("Open COM port Failed, check whether it's occupied"),
+                    QMessageBox::Ok, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+} // namespace
+
 // The lists carry what each entry stands for; their texts, which a translation may change, are
 // never read back.
 void Widget::attachSettingValues()
@@ -70,11 +84,10 @@ void Widget::openPort()
         return;
 
     if (!connection->open(portName)) {
-        // The box says what it always said; the system's reason goes beside it.
+        // The box says what it always said; the system's reason goes beside it and under it.
         tellUser(tr("Could not open %1").arg(portName).toStdString(),
                  connection->failureReason().toStdString(), NoticeEnd::PortOpened);
-        QMessageBox::critical(this, tr("Open COM port Failed"),
-                              tr("Open COM port Failed, check whether it's occupied"));
+        showOpenFailure(this, connection->failureReason());
         // The lost device may have come back and been opened while the box was up.
         ui->checkBox_Connect->setChecked(connection->isOpen());
         return;

@@ -4,6 +4,7 @@
 #include "messageboxcatcher.h"
 #include "serial/portlist.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -295,7 +296,8 @@ private slots:
                                   "Send command",
                                   "About",
                                   "V1.11 \nDeveloped by Brenvik",
-                                  "About Qt"};
+                                  "About Qt",
+                                  "About Quillon"};
         for (const QString &text : ours) {
             QStringList contexts;
             for (const QString &entry : qAsConst(recorder.seen)) {
@@ -320,6 +322,30 @@ private slots:
         QCOMPARE(about.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(catcher.seen[1].title, QStringLiteral("About Qt"));
         QVERIFY(catcher.seen[1].text.contains(QLatin1String("Qt")));
+    }
+
+    // From the first control, which has the focus when the window comes up, Tab goes round them
+    // as they stand: the left column, then the right one, each from the top. A screen reader
+    // names each, by its label or by what it does.
+    void tabGoesRoundTheControlsInScreenOrderAndEachHasAName()
+    {
+        Widget shown;
+        shown.findChild<QCheckBox *>("checkBox_ToKeyboard")->click(); // enables the command line
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        QStringList names;
+        for (int control = 0; control <= 14; ++control) {
+            auto *focused = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            QVERIFY(!focused->text(QAccessible::Name).isEmpty());
+            // A list's name is its entry on Linux, where its label comes as a relation.
+            const auto labels = focused->relations(QAccessible::Label);
+            names << (labels.isEmpty() ? focused : labels.first().first)->text(QAccessible::Name);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(names, QStringList({"Data Log", "Command line", "About Quillon", "About Qt",
+                                     "Connect", "COM", "Baud Rate", "Bit Parity", "Stop Bits",
+                                     "HD.Shake", "Clear screen", "To Keyboard", "Export mode",
+                                     "Send command", "Data Log"}));
     }
 
     void logoIsEmbeddedUncompressedAndDrawnUnscaledLeftAndCentred()

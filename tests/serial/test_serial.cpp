@@ -11,6 +11,9 @@
 #include <QTest>
 #include <QTextCodec>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct LineSettings
@@ -90,6 +93,7 @@ private slots:
         const MessageBoxCatcher::SeenBox box = catcher.seen.first();
         QCOMPARE(box.title, QStringLiteral("Open COM port Failed"));
         QCOMPARE(box.text, QStringLiteral("Open COM port Failed, check whether it's occupied"));
+        QVERIFY(box.informativeText.startsWith("Another program holds the port"));
         QCOMPARE(box.icon, QMessageBox::Critical);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!box.mainWindowWasVisible);
@@ -238,6 +242,20 @@ private slots:
         QVERIFY(otherProgram.open(QIODevice::ReadWrite));
         const QByteArray saidAgain = capturedStderr([&] { harness.clickConnect(); });
         QVERIFY2(saidAgain.contains("Another program holds the port"), saidAgain.constData());
+    }
+
+    // Root may use any device, so the program is refused one as the user nobody.
+    void portTheUserMayNotUseNamesTheFix()
+    {
+        PseudoTerminal device;
+        Harness harness({device.slavePath()});
+        harness.clickConnect();
+        MessageBoxCatcher catcher;
+        QVERIFY(chmod(qPrintable(device.slavePath()), 0) == 0);
+        QVERIFY(getuid() != 0 || seteuid(65534) == 0);
+        harness.clickConnect();
+        QVERIFY(getuid() != 0 || seteuid(0) == 0);
+        QVERIFY(catcher.seen.value(0).informativeText.contains("sudo usermod -aG dialout $USER"));
     }
 
     void lostDeviceUnchecksConnectAndComesBack()

@@ -18,8 +18,8 @@ void MessageBoxCatcher::dismissActiveBox()
     bool mainWindowVisible = false;
     for (QWidget *window : QApplication::topLevelWidgets())
         mainWindowVisible |= window->inherits("Widget") && window->isVisible();
-    seen.append(
-        {box->windowTitle(), box->text(), box->icon(), box->standardButtons(), mainWindowVisible});
+    seen.append({box->windowTitle(), box->text(), box->informativeText(), box->icon(),
+                 box->standardButtons(), mainWindowVisible});
     if (whileUp) {
         poll.stop();
         whileUp();

@@ -16,6 +16,7 @@ public:
     {
         QString title;
         QString text;
+        QString informativeText;
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         bool mainWindowWasVisible;

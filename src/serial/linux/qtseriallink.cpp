@@ -2,12 +2,16 @@
 #include "serial/linux/lineerrorcount.h"
 #include "serial/platform.h"
 
+#include <QFile>
 #include <QSerialPort>
 
+#include <fcntl.h>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 
 namespace {
@@ -46,7 +50,10 @@ bool meansPortIsGone(QSerialPort::SerialPortError error)
 class QtSerialLink : public SerialLink
 {
 public:
-    explicit QtSerialLink(const QString &portName) : port(portName)
+    explicit QtSerialLink(const QString &portName)
+        : port(portName),
+          deviceNode(portName.startsWith(QLatin1Char('/')) ? portName
+                                                           : QStringLiteral("/dev/") + portName)
     {
         connect(&port, &QSerialPort::readyRead, this, &SerialLink::readyRead);
         // Queued, because closing a port from inside its own error signal pulls its notifier
@@ -64,8 +71,10 @@ public:
 
     bool open(const SerialSettings &settings) override
     {
-        if (!port.open(QIODevice::ReadWrite))
+        if (!port.open(QIODevice::ReadWrite)) {
+            reason = reasonForFailedOpen();
             return false;
+        }
         port.setBaudRate(settings.baudRate, QSerialPort::AllDirections);
         port.setDataBits(static_cast<QSerialPort::DataBits>(settings.dataBits));
         port.setFlowControl(static_cast<QSerialPort::FlowControl>(settings.flowControl));
@@ -91,10 +100,18 @@ public:
         return found;
     }
 
-    QString failureReason() const override
+    QString failureReason() const override { return reason; }
+
+private:
+    // Another program's hold on the port and a user without the right to it both come as a
+    // PermissionError; only the latter is for the user to mend.
+    QString reasonForFailedOpen() const
     {
         switch (port.error()) {
         case QSerialPort::PermissionError:
+            if (userIsRefused())
+                return tr("This user may not use the port. Join the group dialout with the "
+                          "command\nsudo usermod -aG dialout $USER\nthen log out and in again.");
             return tr("Another program holds the port, or this user may not use it (on most "
                       "systems that takes membership of the group dialout).");
         case QSerialPort::DeviceNotFoundError:
@@ -104,8 +121,16 @@ public:
         }
     }
 
-private:
+    bool userIsRefused() const
+    {
+        return faccessat(AT_FDCWD, QFile::encodeName(deviceNode).constData(), R_OK | W_OK,
+                         AT_EACCESS) != 0 &&
+               errno == EACCES;
+    }
+
     QSerialPort port;
+    QString deviceNode;
+    QString reason;
     quint64 lineErrorsCounted = 0;
 };
 
