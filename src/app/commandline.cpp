@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/translations.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -20,37 +22,48 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stdout);
 }
 
-// The help names the program as it was started, which Qt takes from an application object; one
-// without a display serves.
-QString helpText(const QCommandLineParser &parser, int argc, char *argv[])
+struct Parser
+{
+    Parser()
+    {
+        // Qt's own options are single-dash words: -reverse must not read as a bundle holding -v.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "CommandLine",
+            "Quillon types what a serial instrument (a caliper, a scale, a barcode scanner)\n"
+            "sends into the application that has the keyboard focus, or shows it in its own\n"
+            "data log. Qt's own options, such as -platform and -style, are accepted too."));
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+};
+
+// The answer in the user's language, which needs an application object; one without a display
+// serves, and the help names the program as it was started.
+int answer(bool withHelp, int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    return parser.helpText();
+    useLanguage();
+    const Parser translated;
+    if (withHelp)
+        print(translated.parser.helpText());
+    else
+        print(QCoreApplication::translate("CommandLine", "Quillon %1").arg(QUILLON_VERSION) + '\n');
+    return 0;
 }
 
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
-    QCommandLineParser parser;
-    // Qt's own options are single-dash words: -reverse must not read as a bundle holding -v.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine",
-        "Quillon types what a serial instrument (a caliper, a scale, a barcode scanner)\n"
-        "sends into the application that has the keyboard focus, or shows it in its own\n"
-        "data log. Qt's own options, such as -platform and -style, are accepted too."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    Parser english;
     // Qt's own options are unknown here; the QApplication reads them from the same arguments.
-    parser.parse(argumentList(argc, argv));
-    if (parser.isSet(version)) {
-        print(QCoreApplication::translate("CommandLine", "Quillon %1").arg(QUILLON_VERSION) + '\n');
-        return 0;
-    }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        print(helpText(parser, argc, argv));
-        return 0;
-    }
+    english.parser.parse(argumentList(argc, argv));
+    if (english.parser.isSet(english.version))
+        return answer(false, argc, argv);
+    if (english.parser.isSet(english.help) || english.parser.isSet(QStringLiteral("help-all")))
+        return answer(true, argc, argv);
     return std::nullopt;
 }

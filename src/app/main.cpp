@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/displayscale.h"
+#include "app/translations.h"
 #include "app/widget.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
         return *exitStatus;
     enableDisplayScaling();
     QApplication app(argc, argv);
+    useLanguage();
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath());
     Widget window;
     window.prepareKeyInjector();

@@ -11,6 +11,7 @@ namespace {
 using Said = std::pair<std::string, std::string>; // summary, detail
 
 std::map<Said, NoticeEnd> lasting;
+NoticeTranslator translator;
 bool displayChosen = false;
 NoticeDisplay *display = nullptr;
 
@@ -59,6 +60,29 @@ void endNotice(const std::string &summary)
 void endAllNotices()
 {
     endWhere([](const auto &) { return true; });
+}
+
+std::string noticeText(const char *english, std::initializer_list<std::string> arguments)
+{
+    const std::string pattern = translator ? translator(english) : english;
+    std::string text;
+    for (size_t at = 0; at < pattern.size(); ++at) {
+        const char next = at + 1 < pattern.size() ? pattern[at + 1] : '\0';
+        const bool numbered = pattern[at] == '%' && next >= '1' && next <= '9' &&
+                              static_cast<size_t>(next - '1') < arguments.size();
+        if (numbered) {
+            text += arguments.begin()[next - '1'];
+            ++at;
+        } else {
+            text += pattern[at];
+        }
+    }
+    return text;
+}
+
+void setNoticeTranslator(NoticeTranslator replacement)
+{
+    translator = std::move(replacement);
 }
 
 void setNoticeDisplay(NoticeDisplay *replacement)

@@ -1,7 +1,14 @@
 #ifndef QUILLON_NOTICES_NOTICES_H
 #define QUILLON_NOTICES_NOTICES_H
 
+#include <functional>
+#include <initializer_list>
 #include <string>
+
+// Marks an English text of code without Qt for translation; lupdate finds it by this name.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 // What the user must know without a box in the way of typing, said on stderr and on the
 // platform's notice display. A notice is said once while its trouble lasts, and said anew once
@@ -38,6 +45,14 @@ public:
     // No notice is left: everything said has been put right.
     virtual void allClear() {}
 };
+
+// A text marked QT_TRANSLATE_NOOP("Notices", ...) in the user's language, with %1, %2, ...
+// replaced by `arguments` in turn.
+std::string noticeText(const char *english, std::initializer_list<std::string> arguments = {});
+
+// Sets what puts an English text into the user's language (none: English stays).
+using NoticeTranslator = std::function<std::string(const char *english)>;
+void setNoticeTranslator(NoticeTranslator translator);
 
 // Replaces the display notices go to (null: stderr alone) and forgets what was said. The
 // platform's own is used until then.

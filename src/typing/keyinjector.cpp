@@ -35,10 +35,13 @@ bool givesAKey(ByteKeyMapper mapper, std::string_view bytes)
 
 void tellOfOwnWindow()
 {
-    tellUser("Quillon's own window has the keyboard focus",
-             "Click into the application that should receive the readings. What was not typed "
-             "is in Quillon's data log.",
-             NoticeEnd::LineTyped);
+    tellUser(
+        noticeText(QT_TRANSLATE_NOOP("Notices", "Quillon's own window has the keyboard focus")),
+        noticeText(QT_TRANSLATE_NOOP(
+            "Notices",
+            "Click into the application that should receive the readings. What was not typed "
+            "is in Quillon's data log.")),
+        NoticeEnd::LineTyped);
 }
 
 } // namespace
@@ -112,10 +115,12 @@ bool KeyInjector::keyMayGoOut(const KeyStroke &stroke)
             break;
         }
         if (clock->now() >= giveUpAt) {
-            tellUser("Quillon did not type a reading",
-                     "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
-                     "down, which would have turned the reading into shortcuts. What was not "
-                     "typed is in Quillon's data log.",
+            tellUser(noticeText(QT_TRANSLATE_NOOP("Notices", "Quillon did not type a reading")),
+                     noticeText(QT_TRANSLATE_NOOP(
+                         "Notices",
+                         "A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held "
+                         "down, which would have turned the reading into shortcuts. What was not "
+                         "typed is in Quillon's data log.")),
                      NoticeEnd::LineTyped);
             return false;
         }
@@ -135,9 +140,12 @@ class UnavailableKeyBackend : public KeyBackend
 public:
     explicit UnavailableKeyBackend(const std::string &reason)
     {
-        tellUser("Quillon cannot type into other applications",
-                 reason + ". Received data is not typed but shown in the data log.",
-                 NoticeEnd::ItsCause);
+        tellUser(
+            noticeText(QT_TRANSLATE_NOOP("Notices", "Quillon cannot type into other applications")),
+            noticeText(QT_TRANSLATE_NOOP(
+                           "Notices", "%1. Received data is not typed but shown in the data log."),
+                       {reason}),
+            NoticeEnd::ItsCause);
     }
 
     bool prepareLine() override { return false; }

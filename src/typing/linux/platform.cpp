@@ -23,9 +23,11 @@ std::unique_ptr<KeyBackend> fallBackToXWayland(const std::string &whyNotWayland,
 {
     std::string whyNotX11;
     if (auto xtest = createX11KeyBackend(whyNotX11)) {
-        tellUser("Quillon cannot type into Wayland applications",
-                 toldTheUser + ". Only X11 applications receive typed data; the data log works "
-                               "as usual.",
+        tellUser(noticeText(
+                     QT_TRANSLATE_NOOP("Notices", "Quillon cannot type into Wayland applications")),
+                 noticeText(QT_TRANSLATE_NOOP("Notices", "%1. Only X11 applications receive typed "
+                                                         "data; the data log works as usual."),
+                            {toldTheUser}),
                  NoticeEnd::ItsCause);
         return announce(std::move(xtest), "XTest through XWayland",
                         "reaches X11 applications only: " + whyNotWayland);

@@ -13,8 +13,10 @@ void reportTypingStopped(const std::string &why)
             Qt::QueuedConnection);
         return;
     }
-    tellUser("Quillon cannot type for now",
-             why + ". Readings that cannot be typed are kept in Quillon's data log; Quillon tries "
-                   "again with each new reading.",
+    tellUser(noticeText(QT_TRANSLATE_NOOP("Notices", "Quillon cannot type for now")),
+             noticeText(QT_TRANSLATE_NOOP("Notices",
+                                          "%1. Readings that cannot be typed are kept in Quillon's "
+                                          "data log; Quillon tries again with each new reading."),
+                        {why}),
              NoticeEnd::LineTyped);
 }

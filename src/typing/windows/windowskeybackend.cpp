@@ -105,11 +105,14 @@ private:
             heldKey.reset();
             return true;
         }
-        tellUser("Windows refused to let go of a key Quillon typed",
-                 "The focused program may run with higher rights than Quillon (error " +
-                     std::to_string(GetLastError()) +
-                     "). Quillon tries again before the next key; readings wait in Quillon's data "
-                     "log meanwhile.",
+        tellUser(noticeText(QT_TRANSLATE_NOOP("Notices",
+                                              "Windows refused to let go of a key Quillon typed")),
+                 noticeText(QT_TRANSLATE_NOOP("Notices",
+                                              "The focused program may run with higher rights than "
+                                              "Quillon (error %1). Quillon tries again before the "
+                                              "next key; readings wait in Quillon's data log "
+                                              "meanwhile."),
+                            {std::to_string(GetLastError())}),
                  NoticeEnd::LineTyped);
         return false;
     }
@@ -118,10 +121,12 @@ private:
     // this result; the user should learn why nothing arrives.
     static void reportRefused()
     {
-        tellUser("Windows refused a key",
-                 "The focused program may run with higher rights than Quillon (error " +
-                     std::to_string(GetLastError()) +
-                     "). What was not typed is in Quillon's data log.",
+        tellUser(noticeText(QT_TRANSLATE_NOOP("Notices", "Windows refused a key")),
+                 noticeText(QT_TRANSLATE_NOOP("Notices",
+                                              "The focused program may run with higher rights than "
+                                              "Quillon (error %1). What was not typed is in "
+                                              "Quillon's data log."),
+                            {std::to_string(GetLastError())}),
                  NoticeEnd::LineTyped);
     }
 

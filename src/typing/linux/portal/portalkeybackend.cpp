@@ -65,10 +65,14 @@ public:
     bool pressAndRelease(const KeyStroke &stroke) override
     {
         if (keepLineBack) {
-            tellUser("Quillon did not type a reading that came while the desktop asked for "
-                     "permission",
-                     "Where the keyboard focus is after the question is not known. The reading "
-                     "is in Quillon's data log.",
+            tellUser(noticeText(QT_TRANSLATE_NOOP(
+                         "Notices",
+                         "Quillon did not type a reading that came while the desktop asked for "
+                         "permission")),
+                     noticeText(QT_TRANSLATE_NOOP(
+                         "Notices",
+                         "Where the keyboard focus is after the question is not known. The reading "
+                         "is in Quillon's data log.")),
                      NoticeEnd::LineTyped);
             return false;
         }

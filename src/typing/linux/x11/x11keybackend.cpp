@@ -158,7 +158,7 @@ private:
     KeyCode bindSpare(KeySym keysym)
     {
         if (spares.empty()) {
-            tellNotTyped(noSpareKey);
+            tellNotTyped(noticeText(noSpareKey));
             return 0;
         }
         const KeyCode spare = spares.bind(keysym);
@@ -256,32 +256,41 @@ private:
     void loadKeymap()
     {
         if (!layout.load()) {
-            warn("the keyboard map cannot be read; keys are typed by the last one read");
+            warn(QT_TRANSLATE_NOOP(
+                "Notices", "The keyboard map cannot be read; keys are typed by the last one read"));
             return;
         }
         spares.findAmong(layout);
         if (!spares.empty())
-            endNotice(noSpareKey);
+            endNotice(noticeText(noSpareKey));
     }
 
     static void reportUnbindable(KeySym keysym)
     {
         char character[16];
         std::snprintf(character, sizeof character, "U+%04lX", static_cast<unsigned long>(keysym));
-        tellNotTyped(std::string("The X server refused a key for the character ") + character);
+        tellNotTyped(noticeText(
+            QT_TRANSLATE_NOOP("Notices", "The X server refused a key for the character %1"),
+            {character}));
     }
 
     // A character that gets no key ends what is typed of its line; the rest goes to the log. The
     // keyboard map stays as it is however many lines are typed meanwhile.
     static void tellNotTyped(const std::string &why)
     {
-        tellUser(why, "What was not typed is in Quillon's data log.", NoticeEnd::ItsCause);
+        tellUser(why,
+                 noticeText(
+                     QT_TRANSLATE_NOOP("Notices", "What was not typed is in Quillon's data log.")),
+                 NoticeEnd::ItsCause);
     }
 
-    static constexpr const char *noSpareKey =
-        "The keyboard map has no spare key to carry characters the layout lacks";
+    static constexpr const char *noSpareKey = QT_TRANSLATE_NOOP(
+        "Notices", "The keyboard map has no spare key to carry characters the layout lacks");
 
-    static void warn(const char *message) { tellUser(message, {}, NoticeEnd::LineTyped); }
+    static void warn(const char *message)
+    {
+        tellUser(noticeText(message), {}, NoticeEnd::LineTyped);
+    }
 
     static void connectionLost(Display *, void *data)
     {
@@ -289,8 +298,9 @@ private:
         self->lost = true;
         if (self->events)
             self->events->setEnabled(false);
-        tellUser("The connection to the X server is lost",
-                 "Received data is no longer typed but shown in the data log.",
+        tellUser(noticeText(QT_TRANSLATE_NOOP("Notices", "The connection to the X server is lost")),
+                 noticeText(QT_TRANSLATE_NOOP(
+                     "Notices", "Received data is no longer typed but shown in the data log.")),
                  NoticeEnd::LineTyped);
     }
 
