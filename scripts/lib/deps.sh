@@ -2,14 +2,14 @@
 # shellcheck shell=bash
 
 BUILD_PACKAGES=(g++ make cmake pkg-config qtbase5-dev libqt5serialport5-dev libx11-dev libxtst-dev
-    libwayland-dev libxkbcommon-dev)
-TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils x11-xserver-utils libxi-dev fonts-dejavu-core valgrind sway xwayland qtwayland5 dbus-daemon
+    libwayland-dev libxkbcommon-dev qttools5-dev-tools)
+TEST_PACKAGES=(xvfb xauth xkb-data x11-xkb-utils x11-xserver-utils libxi-dev fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n valgrind sway xwayland qtwayland5 dbus-daemon
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 clang libclang-rt-14-dev lintian appstream dpkg-dev file)
 # What the Windows build needs beyond the build packages: the MinGW-w64 cross compilers (both
 # thread models come with them), zip, dpkg-dev to unpack Debian's qtbase source, and wixl and
-# msitools for the installer.
+# msitools for the installer, and Qt's translations for the boxes' buttons.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-x86-64
-    binutils-mingw-w64-i686 dpkg-dev zip unzip wixl msitools)
+    binutils-mingw-w64-i686 dpkg-dev zip unzip wixl msitools qttranslations5-l10n)
 
 ensure_packages() {
     local missing=() package

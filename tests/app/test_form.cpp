@@ -1,5 +1,6 @@
 // The main window as the user first sees it: controls, texts, lists, logo, About boxes, frame.
 #include "app/displayscale.h"
+#include "app/translations.h"
 #include "app/widget.h"
 #include "messageboxcatcher.h"
 #include "serial/portlist.h"
@@ -396,27 +397,40 @@ private slots:
             QVERIFY2(sizes.contains(QSize(edge, edge)), qPrintable(QString::number(edge)));
     }
 
-    // Run on X11 at a display scale (tests/CMakeLists.txt): the window covers the display's share
-    // of its pixels, and no text needs more room than its widget has.
+    // Run on X11 at a display scale (tests/CMakeLists.txt), in English and every translation: the
+    // window covers the display's share of its pixels, and no text needs more room than its
+    // widget has.
     void textsFitTheirWidgetsAtTheDisplaysScale()
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("the offscreen platform's default font is no desktop's");
-        Widget shown;
-        shown.showAsFixedSizeDialog();
-        QVERIFY(QTest::qWaitForWindowExposed(&shown));
-        const qreal ratio = shown.devicePixelRatioF();
-        const qreal scale = shown.screen()->logicalDotsPerInch() / 96 * ratio;
-        QCOMPARE(shown.size() * ratio, QSize(427, 457) * scale);
-        for (QWidget *child : shown.findChildren<QWidget *>()) {
-            QSize needed = child->sizeHint(); // a tool button's has room around its text
-            if (qobject_cast<QToolButton *>(child))
-                needed = child->fontMetrics().size(0, child->property("text").toString());
-            else if (!qobject_cast<QLabel *>(child) && !qobject_cast<QAbstractButton *>(child) &&
-                     !qobject_cast<QComboBox *>(child))
-                continue;
-            QVERIFY2(needed.boundedTo(child->size()) == needed, qPrintable(child->objectName()));
+        QVERIFY(translatedLanguages().size() >= 7);
+        QStringList english;
+        for (const QString &language : QStringList{"en"} + translatedLanguages()) {
+            useLanguage(QLocale(language));
+            Widget shown;
+            shown.showAsFixedSizeDialog();
+            QVERIFY(QTest::qWaitForWindowExposed(&shown));
+            const qreal ratio = shown.devicePixelRatioF();
+            const qreal scale = shown.screen()->logicalDotsPerInch() / 96 * ratio;
+            QCOMPARE(shown.size() * ratio, QSize(427, 457) * scale);
+            QStringList texts;
+            for (QWidget *child : shown.findChildren<QWidget *>()) {
+                QSize needed = child->sizeHint(); // a tool button's has room around its text
+                if (qobject_cast<QToolButton *>(child))
+                    needed = child->fontMetrics().size(0, child->property("text").toString());
+                else if (!qobject_cast<QLabel *>(child) && !qobject_cast<QAbstractButton *>(child) &&
+                         !qobject_cast<QComboBox *>(child))
+                    continue;
+                texts << child->property("text").toString();
+                QVERIFY2(needed.boundedTo(child->size()) == needed,
+                         qPrintable(language + ": " + child->objectName()));
+            }
+            if (language == QLatin1String("en"))
+                english = texts;
+            QVERIFY2(texts != english || language == QLatin1String("en"), qPrintable(language));
         }
+        useLanguage(QLocale(QLocale::English));
     }
 
     void cleanupTestCase() { window.reset(); }

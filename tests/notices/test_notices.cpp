@@ -45,6 +45,16 @@ private slots:
         QCOMPARE(display.shown, QStringList({"Could not open COM3. gone", "No line end. ",
                                              "No spare key. ", "No line end. ", "(all clear)"}));
     }
+
+    // The typing core's texts reach the user in their language, the arguments wherever the
+    // translation puts them.
+    void noticeTextsAreTranslatedWithTheirArguments()
+    {
+        setNoticeTranslator([](const char *) { return std::string("%2 (100 %) – %1%3"); });
+        QCOMPARE(noticeText("Error %1 on %2", {"5", "COM3"}), std::string("COM3 (100 %) – 5%3"));
+        setNoticeTranslator(nullptr);
+        QCOMPARE(noticeText("Error %1", {"5"}), std::string("Error 5"));
+    }
 };
 
 QTEST_MAIN(NoticesTest)
