@@ -5,23 +5,23 @@
     <name>CommLink</name>
     <message>
         <source>queues of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>filas de %1 bytes</translation>
     </message>
     <message>
         <source>Its driver refused the read timeouts: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O driver recusou os tempos limite de leitura: %1</translation>
     </message>
     <message>
         <source>Another program holds the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro programa está usando a porta.</translation>
     </message>
     <message>
         <source>The port is gone: the system does not have it (any more).</source>
-        <translation type="unfinished"></translation>
+        <translation>A porta sumiu: ela não existe (mais) no sistema.</translation>
     </message>
     <message>
         <source>Its driver refused the device (&quot;device not functioning&quot;, Code 10 in Device Manager), as drivers do to many clone chips: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O driver recusou o dispositivo (&quot;o dispositivo não está funcionando&quot;, Código 10 no Gerenciador de Dispositivos), como os drivers fazem com muitos chips clonados: %1</translation>
     </message>
 </context>
 <context>
@@ -30,113 +30,115 @@
         <source>Quillon types what a serial instrument (a caliper, a scale, a barcode scanner)
 sends into the application that has the keyboard focus, or shows it in its own
 data log. Qt&apos;s own options, such as -platform and -style, are accepted too.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon digita o que um instrumento serial (paquímetro, balança, leitor de
+código de barras) envia no aplicativo com o foco do teclado, ou o mostra no seu
+próprio registro de dados. Também aceita opções do Qt, como -platform e -style.</translation>
     </message>
     <message>
         <source>Quillon %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon %1</translation>
     </message>
 </context>
 <context>
     <name>Connection</name>
     <message>
         <source>The instrument that was lost is not back yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instrumento perdido ainda não voltou.</translation>
     </message>
 </context>
 <context>
     <name>Notices</name>
     <message>
         <source>Quillon: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillon: %1</translation>
     </message>
     <message>
         <source>Quillon&apos;s own window has the keyboard focus</source>
-        <translation type="unfinished"></translation>
+        <translation>A própria janela do Quillon está com o foco do teclado</translation>
     </message>
     <message>
         <source>Click into the application that should receive the readings. What was not typed is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no aplicativo que deve receber as leituras. O que não foi digitado está no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>Quillon did not type a reading</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon não digitou uma leitura</translation>
     </message>
     <message>
         <source>A modifier key (Shift, Ctrl, Alt, AltGr or the Windows key) stayed held down, which would have turned the reading into shortcuts. What was not typed is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma tecla modificadora (Shift, Ctrl, Alt, AltGr ou a tecla Windows) ficou pressionada, o que teria transformado a leitura em atalhos. O que não foi digitado está no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>Quillon cannot type into other applications</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon não consegue digitar em outros aplicativos</translation>
     </message>
     <message>
         <source>%1. Received data is not typed but shown in the data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Os dados recebidos não são digitados, mas mostrados no registro de dados.</translation>
     </message>
     <message>
         <source>Quillon cannot type into Wayland applications</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon não consegue digitar em aplicativos Wayland</translation>
     </message>
     <message>
         <source>%1. Only X11 applications receive typed data; the data log works as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Somente aplicativos X11 recebem os dados digitados; o registro de dados funciona normalmente.</translation>
     </message>
     <message>
         <source>Quillon did not type a reading that came while the desktop asked for permission</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon não digitou uma leitura que chegou enquanto a área de trabalho pedia permissão</translation>
     </message>
     <message>
         <source>Where the keyboard focus is after the question is not known. The reading is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não se sabe onde está o foco do teclado depois da pergunta. A leitura está no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>Quillon cannot type for now</source>
-        <translation type="unfinished"></translation>
+        <translation>O Quillon não consegue digitar no momento</translation>
     </message>
     <message>
         <source>%1. Readings that cannot be typed are kept in Quillon&apos;s data log; Quillon tries again with each new reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. As leituras que não podem ser digitadas ficam no registro de dados do Quillon; o Quillon tenta de novo a cada nova leitura.</translation>
     </message>
     <message>
         <source>The keyboard map cannot be read; keys are typed by the last one read</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o mapa do teclado; as teclas são digitadas conforme o último mapa lido</translation>
     </message>
     <message>
         <source>The X server refused a key for the character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor X recusou uma tecla para o caractere %1</translation>
     </message>
     <message>
         <source>What was not typed is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>O que não foi digitado está no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>The keyboard map has no spare key to carry characters the layout lacks</source>
-        <translation type="unfinished"></translation>
+        <translation>O mapa do teclado não tem tecla livre para os caracteres que faltam no layout</translation>
     </message>
     <message>
         <source>The connection to the X server is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão com o servidor X foi perdida</translation>
     </message>
     <message>
         <source>Received data is no longer typed but shown in the data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados recebidos não são mais digitados, mas mostrados no registro de dados.</translation>
     </message>
     <message>
         <source>Windows refused to let go of a key Quillon typed</source>
-        <translation type="unfinished"></translation>
+        <translation>O Windows não soltou uma tecla digitada pelo Quillon</translation>
     </message>
     <message>
         <source>The focused program may run with higher rights than Quillon (error %1). Quillon tries again before the next key; readings wait in Quillon&apos;s data log meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa com o foco pode estar sendo executado com privilégios mais altos que o Quillon (erro %1). O Quillon tenta de novo antes da próxima tecla; enquanto isso, as leituras aguardam no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>Windows refused a key</source>
-        <translation type="unfinished"></translation>
+        <translation>O Windows recusou uma tecla</translation>
     </message>
     <message>
         <source>The focused program may run with higher rights than Quillon (error %1). What was not typed is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>O programa com o foco pode estar sendo executado com privilégios mais altos que o Quillon (erro %1). O que não foi digitado está no registro de dados do Quillon.</translation>
     </message>
 </context>
 <context>
@@ -145,257 +147,260 @@ data log. Qt&apos;s own options, such as -platform and -style, are accepted too.
         <source>This user may not use the port. Join the group dialout with the command
 sudo usermod -aG dialout $USER
 then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este usuário não tem permissão para usar a porta. Entre no grupo dialout com o comando
+sudo usermod -aG dialout $USER
+e depois saia da sessão e entre de novo.</translation>
     </message>
     <message>
         <source>Another program holds the port, or this user may not use it (on most systems that takes membership of the group dialout).</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro programa está usando a porta, ou este usuário não tem permissão para usá-la (na maioria dos sistemas, é preciso ser membro do grupo dialout).</translation>
     </message>
     <message>
         <source>The port is gone: the system does not have it (any more).</source>
-        <translation type="unfinished"></translation>
+        <translation>A porta sumiu: ela não existe (mais) no sistema.</translation>
     </message>
 </context>
 <context>
     <name>ReadingRouter</name>
     <message>
         <source>The device sent %1 KiB without a line end</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo enviou %1 KiB sem fim de linha</translation>
     </message>
     <message>
         <source>Bytes from the device were lost on the line</source>
-        <translation type="unfinished"></translation>
+        <translation>Bytes do dispositivo se perderam na linha</translation>
     </message>
     <message>
         <source>The serial port reported overruns, framing or parity errors. Readings with a gap are not typed but shown in Quillon&apos;s data log. A device that sends more than about 25 characters a second outruns typing: set it to send on request or on a stable value, or use the data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>A porta serial relatou erros de estouro, de enquadramento ou de paridade. As leituras com lacunas não são digitadas, mas mostradas no registro de dados do Quillon. Um dispositivo que envia mais de uns 25 caracteres por segundo é mais rápido que a digitação: configure-o para enviar sob demanda ou quando o valor estiver estável, ou use o registro de dados.</translation>
     </message>
     <message>
         <source>%1 (only &quot;%2&quot; of it was typed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (só &quot;%2&quot; foi digitado)</translation>
     </message>
     <message>
         <source>Not typed (bytes were lost on the line): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não digitado (bytes se perderam na linha): %1</translation>
     </message>
     <message>
         <source>Not typed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não digitado: %1</translation>
     </message>
     <message>
         <source>Check its line-end setting. What it sent is in Quillon&apos;s data log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a configuração de fim de linha do dispositivo. O que ele enviou está no registro de dados do Quillon.</translation>
     </message>
     <message>
         <source>[bytes were lost on the line]</source>
-        <translation type="unfinished"></translation>
+        <translation>[bytes se perderam na linha]</translation>
     </message>
 </context>
 <context>
     <name>Widget</name>
     <message>
         <source>What the instrument sent while To Keyboard is off</source>
-        <translation type="unfinished"></translation>
+        <translation>O que o instrumento enviou com &quot;Para teclado&quot; desmarcado</translation>
     </message>
     <message>
         <source>Command line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha de comando</translation>
     </message>
     <message>
         <source>Sent to the instrument with Enter or Send command</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviada ao instrumento com Enter ou &quot;Enviar comando&quot;</translation>
     </message>
     <message>
         <source>Data Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>About Quillon</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Quillon</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Qt</translation>
     </message>
     <message>
         <source>Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>The serial port the instrument is on</source>
-        <translation type="unfinished"></translation>
+        <translation>A porta serial em que o instrumento está ligado</translation>
     </message>
     <message>
         <source>Baud Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de baud</translation>
     </message>
     <message>
         <source>Bit Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits/paridade</translation>
     </message>
     <message>
         <source>Data bits and parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de dados e paridade</translation>
     </message>
     <message>
         <source>8/NO</source>
-        <translation type="unfinished"></translation>
+        <translation>8/NENHUMA</translation>
     </message>
     <message>
         <source>7/NO</source>
-        <translation type="unfinished"></translation>
+        <translation>7/NENHUMA</translation>
     </message>
     <message>
         <source>7/MARK</source>
-        <translation type="unfinished"></translation>
+        <translation>7/MARCA</translation>
     </message>
     <message>
         <source>7/SPACE</source>
-        <translation type="unfinished"></translation>
+        <translation>7/ESPAÇO</translation>
     </message>
     <message>
         <source>7/EVEN</source>
-        <translation type="unfinished"></translation>
+        <translation>7/PAR</translation>
     </message>
     <message>
         <source>7/ODD</source>
-        <translation type="unfinished"></translation>
+        <translation>7/ÍMPAR</translation>
     </message>
     <message>
         <source>Stop Bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de parada</translation>
     </message>
     <message>
         <source>HD.Shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake</translation>
     </message>
     <message>
         <source>Handshake: the flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake: o controle de fluxo</translation>
     </message>
     <message>
         <source>XON/XOFF</source>
-        <translation type="unfinished"></translation>
+        <translation>XON/XOFF</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>NENHUM</translation>
     </message>
     <message>
         <source>RTS/CTS</source>
-        <translation type="unfinished"></translation>
+        <translation>RTS/CTS</translation>
     </message>
     <message>
         <source>Clear screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar tela</translation>
     </message>
     <message>
         <source>Types each reading into the application that has the focus; when off, readings go to the data log</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita cada leitura no aplicativo que tem o foco; se desmarcado, as leituras vão para o registro de dados</translation>
     </message>
     <message>
         <source>To Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Para teclado</translation>
     </message>
     <message>
         <source>Export mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de saída</translation>
     </message>
     <message>
         <source>Fennick types the instrument&apos;s codes for Enter and Tab as those keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Fennick digita os códigos do instrumento para Enter e Tab como essas teclas</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
     <message>
         <source>Send command</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar comando</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>V1.11 
 Developed by Brenvik</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.11 
+Desenvolvido por Brenvik</translation>
     </message>
     <message>
         <source>Open COM port Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir a porta COM</translation>
     </message>
     <message>
         <source>Open COM port Failed, check whether it&apos;s occupied</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao abrir a porta COM; verifique se ela está ocupada</translation>
     </message>
     <message>
         <source>Could not open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1</translation>
     </message>
     <message>
         <source>%1 did not take a setting</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não aceitou uma configuração</translation>
     </message>
     <message>
         <source>Its driver refused %1 and keeps its own instead; readings may come out garbled if the instrument does not use the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>O driver recusou %1 e mantém os próprios valores; as leituras podem sair corrompidas se o instrumento não usar os mesmos.</translation>
     </message>
     <message>
         <source>USB %1:%2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB %1:%2</translation>
     </message>
     <message>
         <source>Serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de série %1</translation>
     </message>
 </context>
 <context>
     <name>Win32CommPort</name>
     <message>
         <source>every setting (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as configurações (%1)</translation>
     </message>
     <message>
         <source>the baud rate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a taxa de transmissão %1</translation>
     </message>
     <message>
         <source>%1 data bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bits de dados</translation>
     </message>
     <message>
         <source>the flow control</source>
-        <translation type="unfinished"></translation>
+        <translation>o controle de fluxo</translation>
     </message>
     <message>
         <source>the parity</source>
-        <translation type="unfinished"></translation>
+        <translation>a paridade</translation>
     </message>
     <message>
         <source>the stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>os bits de parada</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro %1</translation>
     </message>
     <message>
         <source>%1 (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (erro %2)</translation>
     </message>
 </context>
 </TS>
