@@ -271,34 +271,19 @@ private slots:
             translated.findChild<QToolButton *>("toolButton_Qt")->click();
         }
         QCoreApplication::removeTranslator(&recorder);
-        // Everything the program itself says, list entries included, asks in the "Widget" context.
-        const QStringList ours = {"Quillon",
-                                  "Data Log",
-                                  "?",
-                                  "Qt",
-                                  "Connect",
-                                  "COM",
-                                  "Baud Rate",
-                                  "9600",
-                                  "115200",
-                                  "Bit Parity",
-                                  "8/NO",
-                                  "7/ODD",
-                                  "Stop Bits",
-                                  "2",
-                                  "HD.Shake",
-                                  "XON/XOFF",
-                                  "RTS/CTS",
-                                  "Clear screen",
-                                  "To Keyboard",
-                                  "Export mode",
-                                  "Fennick",
-                                  "Standard",
-                                  "Send command",
-                                  "About",
-                                  "V1.11 \nDeveloped by Brenvik",
-                                  "About Qt",
-                                  "About Quillon"};
+        // Everything the program itself says, list entries included, asks in the "Widget" context
+        // (the numbers, its name and Fennick are the same in every language).
+        const QStringList ours = {"Data Log",    "?",
+                                  "Qt",          "Connect",
+                                  "COM",         "Baud Rate",
+                                  "Bit Parity",  "8/NO",
+                                  "7/ODD",       "Stop Bits",
+                                  "HD.Shake",    "XON/XOFF",
+                                  "RTS/CTS",     "Clear screen",
+                                  "To Keyboard", "Export mode",
+                                  "Standard",    "Send command",
+                                  "About",       "V1.11 \nDeveloped by Brenvik",
+                                  "About Qt",    "About Quillon"};
         for (const QString &text : ours) {
             QStringList contexts;
             for (const QString &entry : qAsConst(recorder.seen)) {
@@ -419,7 +404,8 @@ private slots:
                 QSize needed = child->sizeHint(); // a tool button's has room around its text
                 if (qobject_cast<QToolButton *>(child))
                     needed = child->fontMetrics().size(0, child->property("text").toString());
-                else if (!qobject_cast<QLabel *>(child) && !qobject_cast<QAbstractButton *>(child) &&
+                else if (!qobject_cast<QLabel *>(child) &&
+                         !qobject_cast<QAbstractButton *>(child) &&
                          !qobject_cast<QComboBox *>(child))
                     continue;
                 texts << child->property("text").toString();
