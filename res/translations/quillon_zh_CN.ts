@@ -38,6 +38,10 @@ data log. Qt&apos;s own options, such as -platform and -style, are accepted too.
         <source>Quillon %1</source>
         <translation>Quillon %1</translation>
     </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Connection</name>
@@ -139,6 +143,90 @@ data log. Qt&apos;s own options, such as -platform and -style, are accepted too.
     <message>
         <source>The focused program may run with higher rights than Quillon (error %1). What was not typed is in Quillon&apos;s data log.</source>
         <translation>拥有焦点的程序可能以高于 Quillon 的权限运行（错误 %1）。未键入的内容在 Quillon 的数据日志中。</translation>
+    </message>
+    <message>
+        <source>no desktop portal on the session bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop portal did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop portal no longer takes keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop portal does not take keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop session was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the user declined the remote desktop request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop portal failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remote desktop portal refused %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Wayland display can be reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor does not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor offers no seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the virtual keyboard&apos;s keymap does not compile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor refused a virtual keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor does not take the keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compositor&apos;s messages cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection to the Wayland compositor is lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no X display (DISPLAY is not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the X display cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the X server offers no XTEST extension</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

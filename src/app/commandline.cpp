@@ -33,11 +33,19 @@ struct Parser
             "Quillon types what a serial instrument (a caliper, a scale, a barcode scanner)\n"
             "sends into the application that has the keyboard focus, or shows it in its own\n"
             "data log. Qt's own options, such as -platform and -style, are accepted too."));
+        parser.addOption(help);
     }
 
     QCommandLineParser parser;
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's help option, whose --help-all would promise Qt's options: only an application
+    // with a display knows them.
+    const QCommandLineOption help{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Shows this help and exits.")};
     const QCommandLineOption version = parser.addVersionOption();
+};
+const bool helpAdded = parser.addOption(help);
+const QCommandLineOption version = parser.addVersionOption();
 };
 
 // The answer in the user's language, which needs an application object; one without a display
@@ -63,7 +71,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     english.parser.parse(argumentList(argc, argv));
     if (english.parser.isSet(english.version))
         return answer(false, argc, argv);
-    if (english.parser.isSet(english.help) || english.parser.isSet(QStringLiteral("help-all")))
+    if (english.parser.isSet(english.help))
         return answer(true, argc, argv);
     return std::nullopt;
 }

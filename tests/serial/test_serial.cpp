@@ -1,4 +1,5 @@
 // The serial link against pseudo-terminals: settings, connecting, losing the device, sending.
+#include "app/translations.h"
 #include "harness.h"
 #include "messageboxcatcher.h"
 #include "stderrcapture.h"
@@ -98,6 +99,16 @@ private slots:
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!box.mainWindowWasVisible);
         QVERIFY(!harness.connected());
+
+        // In the user's language, the system's reason too.
+        useLanguage(QLocale(QLocale::German));
+        harness.clickConnect();
+        useLanguage(QLocale(QLocale::English));
+        QCOMPARE(catcher.seen.size(), 2);
+        QVERIFY(catcher.seen.last().title != box.title);
+        QVERIFY2(!catcher.seen.last().informativeText.isEmpty() &&
+                     catcher.seen.last().informativeText != box.informativeText,
+                 qPrintable(catcher.seen.last().informativeText));
     }
 
     void everySettingsEntryReachesThePort_data()

@@ -49,6 +49,8 @@ bool meansPortIsGone(QSerialPort::SerialPortError error)
 
 class QtSerialLink : public SerialLink
 {
+    Q_OBJECT
+
 public:
     explicit QtSerialLink(const QString &portName)
         : port(portName),
@@ -145,3 +147,5 @@ std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName)
 {
     return std::make_unique<QtSerialLink>(portName);
 }
+
+#include "qtseriallink.moc"

@@ -65,6 +65,8 @@ signals:
 // the bytes that came with it or with a read that ended before the loss was found.
 class CommLink : public SerialLink
 {
+    Q_OBJECT
+
 public:
     // As the usual serial libraries ask, so that a small driver queue cannot overflow between
     // two reads.

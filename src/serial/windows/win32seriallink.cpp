@@ -100,6 +100,8 @@ ULONGLONG deadlineIn(std::chrono::milliseconds bound)
 
 class Win32CommPort : public CommPort
 {
+    Q_OBJECT
+
 public:
     explicit Win32CommPort(const QString &portName)
         : path(QStringLiteral("\\\\.\\") + portName), readDone(reading->io.hEvent),
@@ -359,3 +361,5 @@ std::unique_ptr<SerialLink> createPlatformSerialLink(const QString &portName)
 {
     return std::make_unique<CommLink>(std::make_unique<Win32CommPort>(portName));
 }
+
+#include "win32seriallink.moc"

@@ -131,7 +131,7 @@ private:
 std::unique_ptr<KeyBackend> createPortalKeyBackend(std::string &whyNot, FallBack fallBack)
 {
     if (!portalReachable()) {
-        whyNot = "no desktop portal on the session bus";
+        whyNot = noticeText(QT_TRANSLATE_NOOP("Notices", "no desktop portal on the session bus"));
         return nullptr;
     }
     return std::make_unique<PortalKeyBackend>(std::move(fallBack));

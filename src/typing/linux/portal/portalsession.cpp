@@ -3,6 +3,7 @@
 #include "typing/linux/linuxkeybackends.h"
 #include "typing/linux/portal/restoretoken.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -55,7 +56,9 @@ public slots:
         answerTimer = new QTimer(this);
         answerTimer->setSingleShot(true);
         connect(answerTimer, &QTimer::timeout, this, [this] {
-            finish(QStringLiteral("the remote desktop portal did not answer"), false);
+            finish(
+                QCoreApplication::translate("Notices", "the remote desktop portal did not answer"),
+                false);
         });
         restoreToken = portalVersion() >= 2 ? savedRestoreToken() : QString();
         createSession();
@@ -67,13 +70,15 @@ public slots:
         if (closed)
             return false;
         if (!notifyKeysym(keysym, 1)) {
-            lose(QStringLiteral("the remote desktop portal no longer takes keys"));
+            lose(QCoreApplication::translate("Notices",
+                                             "the remote desktop portal no longer takes keys"));
             return false;
         }
         // The press went out, so the key counts as typed; its release is tried once more, and a
         // session that took neither is given up, so that the next line sets up a new one.
         if (!notifyKeysym(keysym, 0) && !notifyKeysym(keysym, 0))
-            lose(QStringLiteral("the remote desktop portal no longer takes keys"));
+            lose(QCoreApplication::translate("Notices",
+                                             "the remote desktop portal no longer takes keys"));
         return true;
     }
 
@@ -110,7 +115,8 @@ private slots:
             // Measured with mutter: the first key of a new session is lost; a lone Shift is not.
             finish(typeKeysym(shiftKeysym)
                        ? QString()
-                       : QStringLiteral("the remote desktop portal does not take keys"));
+                       : QCoreApplication::translate(
+                             "Notices", "the remote desktop portal does not take keys"));
             return;
         }
     }
@@ -118,7 +124,7 @@ private slots:
     void onClosed()
     {
         session = QDBusObjectPath();
-        lose(QStringLiteral("the remote desktop session was ended"));
+        lose(QCoreApplication::translate("Notices", "the remote desktop session was ended"));
     }
 
 private:
@@ -181,9 +187,11 @@ private:
             return;
         }
         if (response == 1)
-            finish(QStringLiteral("the user declined the remote desktop request"), false);
+            finish(QCoreApplication::translate("Notices",
+                                               "the user declined the remote desktop request"),
+                   false);
         else
-            finish(QStringLiteral("the remote desktop portal failed"));
+            finish(QCoreApplication::translate("Notices", "the remote desktop portal failed"));
     }
 
     QString token() { return QStringLiteral("quillon%1").arg(++requests); }
@@ -221,8 +229,9 @@ private:
         message.setArguments(arguments);
         const QDBusMessage reply = bus.call(message, QDBus::Block, answerTimeoutMs);
         if (reply.type() == QDBusMessage::ErrorMessage) {
-            finish(QStringLiteral("the remote desktop portal refused %1: %2")
-                       .arg(method, reply.errorMessage()));
+            finish(
+                QCoreApplication::translate("Notices", "the remote desktop portal refused %1: %2")
+                    .arg(method, reply.errorMessage()));
             return;
         }
         answerTimer->start(static_cast<int>(waitMs));

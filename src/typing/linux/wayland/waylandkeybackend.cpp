@@ -121,22 +121,26 @@ public:
     std::string start()
     {
         if (!display)
-            return "no Wayland display can be reached";
+            return noticeText(QT_TRANSLATE_NOOP("Notices", "no Wayland display can be reached"));
         if (broken)
-            return "the compositor does not answer";
+            return noticeText(QT_TRANSLATE_NOOP("Notices", "the compositor does not answer"));
         if (!manager)
-            return "the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)";
+            return noticeText(QT_TRANSLATE_NOOP(
+                "Notices",
+                "the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)"));
         if (!seat)
-            return "the compositor offers no seat";
+            return noticeText(QT_TRANSLATE_NOOP("Notices", "the compositor offers no seat"));
         // Every key the byte policy can produce, one level each, so that no modifier is ever
         // needed and one keymap serves the whole run whatever layout the user has.
         const std::vector<std::uint32_t> keysyms = typableKeysyms();
         keymap = compiledKeymap(keymapSource(keysyms));
         if (keymap.empty())
-            return "the virtual keyboard's keymap does not compile";
+            return noticeText(
+                QT_TRANSLATE_NOOP("Notices", "the virtual keyboard's keymap does not compile"));
         keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat);
         if (!uploadKeymap() || !roundtrip())
-            return "the compositor refused a virtual keyboard";
+            return noticeText(
+                QT_TRANSLATE_NOOP("Notices", "the compositor refused a virtual keyboard"));
         for (size_t i = 0; i < keysyms.size(); ++i)
             keys[keysyms[i]] = firstKeycode + static_cast<xkb_keycode_t>(i) - 8;
         std::this_thread::sleep_for(settleTime);
@@ -157,7 +161,8 @@ public:
         if (broken)
             return false;
         if (!uploadKeymap() || !roundtrip())
-            fail("the compositor did not take the virtual keyboard's keymap");
+            fail(noticeText(QT_TRANSLATE_NOOP(
+                "Notices", "the compositor did not take the virtual keyboard's keymap")));
         return !broken;
     }
 
@@ -172,7 +177,7 @@ public:
         zwp_virtual_keyboard_v1_key(keyboard, time, key->second, WL_KEYBOARD_KEY_STATE_PRESSED);
         zwp_virtual_keyboard_v1_key(keyboard, time, key->second, WL_KEYBOARD_KEY_STATE_RELEASED);
         if (!flush())
-            fail("the compositor does not take the keys");
+            fail(noticeText(QT_TRANSLATE_NOOP("Notices", "the compositor does not take the keys")));
         else
             readAvailableEvents();
         return !broken;
@@ -271,7 +276,8 @@ private:
         if (poll(&readable, 1, 0) <= 0)
             return;
         if (connectionLost() || !readEvents(Clock::now() + answerTimeout))
-            fail("the compositor's messages cannot be read");
+            fail(noticeText(
+                QT_TRANSLATE_NOOP("Notices", "the compositor's messages cannot be read")));
     }
 
     bool connectionLost()
@@ -284,7 +290,8 @@ private:
     void fail(std::string what)
     {
         if (connectionLost())
-            what = "the connection to the Wayland compositor is lost";
+            what = noticeText(
+                QT_TRANSLATE_NOOP("Notices", "the connection to the Wayland compositor is lost"));
         broken = true;
         if (events)
             events->setEnabled(false);

@@ -319,18 +319,18 @@ private:
 std::unique_ptr<KeyBackend> createX11KeyBackend(std::string &whyNot)
 {
     if (!std::getenv("DISPLAY")) {
-        whyNot = "no X display (DISPLAY is not set)";
+        whyNot = noticeText(QT_TRANSLATE_NOOP("Notices", "no X display (DISPLAY is not set)"));
         return nullptr;
     }
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
-        whyNot = "the X display cannot be opened";
+        whyNot = noticeText(QT_TRANSLATE_NOOP("Notices", "the X display cannot be opened"));
         return nullptr;
     }
     int eventBase = 0, errorBase = 0, major = 0, minor = 0;
     if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
         XCloseDisplay(display);
-        whyNot = "the X server offers no XTEST extension";
+        whyNot = noticeText(QT_TRANSLATE_NOOP("Notices", "the X server offers no XTEST extension"));
         return nullptr;
     }
     return std::make_unique<X11KeyBackend>(display);
