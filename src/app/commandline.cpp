@@ -44,9 +44,6 @@ struct Parser
         QCoreApplication::translate("CommandLine", "Shows this help and exits.")};
     const QCommandLineOption version = parser.addVersionOption();
 };
-const bool helpAdded = parser.addOption(help);
-const QCommandLineOption version = parser.addVersionOption();
-};
 
 // The answer in the user's language, which needs an application object; one without a display
 // serves, and the help names the program as it was started.
