@@ -40,7 +40,7 @@ Datenlog an. Qt-Optionen wie -platform und -style werden ebenfalls akzeptiert.</
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
 </context>
 <context>
@@ -146,87 +146,87 @@ Datenlog an. Qt-Optionen wie -platform und -style werden ebenfalls akzeptiert.</
     </message>
     <message>
         <source>no desktop portal on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Desktop-Portal auf dem Sitzungsbus</translation>
     </message>
     <message>
         <source>the remote desktop portal did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>das Remote-Desktop-Portal hat nicht geantwortet</translation>
     </message>
     <message>
         <source>the remote desktop portal no longer takes keys</source>
-        <translation type="unfinished"></translation>
+        <translation>das Remote-Desktop-Portal nimmt keine Tasten mehr an</translation>
     </message>
     <message>
         <source>the remote desktop portal does not take keys</source>
-        <translation type="unfinished"></translation>
+        <translation>das Remote-Desktop-Portal nimmt keine Tasten an</translation>
     </message>
     <message>
         <source>the remote desktop session was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>die Remote-Desktop-Sitzung wurde beendet</translation>
     </message>
     <message>
         <source>the user declined the remote desktop request</source>
-        <translation type="unfinished"></translation>
+        <translation>der Benutzer hat die Remote-Desktop-Anfrage abgelehnt</translation>
     </message>
     <message>
         <source>the remote desktop portal failed</source>
-        <translation type="unfinished"></translation>
+        <translation>im Remote-Desktop-Portal ist ein Fehler aufgetreten</translation>
     </message>
     <message>
         <source>the remote desktop portal refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Remote-Desktop-Portal hat %1 abgelehnt: %2</translation>
     </message>
     <message>
         <source>no Wayland display can be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Wayland-Display erreichbar</translation>
     </message>
     <message>
         <source>the compositor does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor antwortet nicht</translation>
     </message>
     <message>
         <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor bietet keine virtuelle Tastatur an (zwp_virtual_keyboard_manager_v1)</translation>
     </message>
     <message>
         <source>the compositor offers no seat</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor bietet keinen Seat an</translation>
     </message>
     <message>
         <source>the virtual keyboard&apos;s keymap does not compile</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tastaturbelegung der virtuellen Tastatur lässt sich nicht kompilieren</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat eine virtuelle Tastatur abgelehnt</translation>
     </message>
     <message>
         <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor hat die Tastaturbelegung der virtuellen Tastatur nicht angenommen</translation>
     </message>
     <message>
         <source>the compositor does not take the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>der Compositor nimmt die Tasten nicht an</translation>
     </message>
     <message>
         <source>the compositor&apos;s messages cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nachrichten des Compositors können nicht gelesen werden</translation>
     </message>
     <message>
         <source>the connection to the Wayland compositor is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung zum Wayland-Compositor ist unterbrochen</translation>
     </message>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein X-Display (DISPLAY ist nicht gesetzt)</translation>
     </message>
     <message>
         <source>the X display cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>das X-Display kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>the X server offers no XTEST extension</source>
-        <translation type="unfinished"></translation>
+        <translation>der X-Server bietet keine XTEST-Erweiterung an</translation>
     </message>
 </context>
 <context>

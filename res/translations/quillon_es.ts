@@ -41,7 +41,7 @@ de Qt, como -platform y -style.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
 </context>
 <context>
@@ -147,87 +147,87 @@ de Qt, como -platform y -style.</translation>
     </message>
     <message>
         <source>no desktop portal on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún portal de escritorio en el bus de sesión</translation>
     </message>
     <message>
         <source>the remote desktop portal did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio remoto no respondió</translation>
     </message>
     <message>
         <source>the remote desktop portal no longer takes keys</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio remoto ya no acepta teclas</translation>
     </message>
     <message>
         <source>the remote desktop portal does not take keys</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio remoto no acepta teclas</translation>
     </message>
     <message>
         <source>the remote desktop session was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>la sesión de escritorio remoto se cerró</translation>
     </message>
     <message>
         <source>the user declined the remote desktop request</source>
-        <translation type="unfinished"></translation>
+        <translation>el usuario rechazó la solicitud de escritorio remoto</translation>
     </message>
     <message>
         <source>the remote desktop portal failed</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio remoto falló</translation>
     </message>
     <message>
         <source>the remote desktop portal refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el portal de escritorio remoto rechazó %1: %2</translation>
     </message>
     <message>
         <source>no Wayland display can be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede acceder a ninguna pantalla Wayland</translation>
     </message>
     <message>
         <source>the compositor does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no responde</translation>
     </message>
     <message>
         <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no ofrece ningún teclado virtual (zwp_virtual_keyboard_manager_v1)</translation>
     </message>
     <message>
         <source>the compositor offers no seat</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no ofrece ningún asiento (wl_seat)</translation>
     </message>
     <message>
         <source>the virtual keyboard&apos;s keymap does not compile</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede compilar el mapa del teclado virtual</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor rechazó un teclado virtual</translation>
     </message>
     <message>
         <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no aceptó el mapa del teclado virtual</translation>
     </message>
     <message>
         <source>the compositor does not take the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>el compositor no acepta las teclas</translation>
     </message>
     <message>
         <source>the compositor&apos;s messages cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer los mensajes del compositor</translation>
     </message>
     <message>
         <source>the connection to the Wayland compositor is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha perdido la conexión con el compositor Wayland</translation>
     </message>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay pantalla X (la variable DISPLAY no está definida)</translation>
     </message>
     <message>
         <source>the X display cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir la pantalla X</translation>
     </message>
     <message>
         <source>the X server offers no XTEST extension</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor X no ofrece la extensión XTEST</translation>
     </message>
 </context>
 <context>

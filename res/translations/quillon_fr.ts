@@ -41,7 +41,7 @@ sont aussi acceptées.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
 </context>
 <context>
@@ -147,87 +147,87 @@ sont aussi acceptées.</translation>
     </message>
     <message>
         <source>no desktop portal on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun portail de bureau sur le bus de session</translation>
     </message>
     <message>
         <source>the remote desktop portal did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau à distance n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>the remote desktop portal no longer takes keys</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau à distance n&apos;accepte plus les touches</translation>
     </message>
     <message>
         <source>the remote desktop portal does not take keys</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau à distance n&apos;accepte pas les touches</translation>
     </message>
     <message>
         <source>the remote desktop session was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>la session de bureau à distance a pris fin</translation>
     </message>
     <message>
         <source>the user declined the remote desktop request</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utilisateur a refusé la demande de bureau à distance</translation>
     </message>
     <message>
         <source>the remote desktop portal failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau à distance a échoué</translation>
     </message>
     <message>
         <source>the remote desktop portal refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le portail de bureau à distance a refusé %1 : %2</translation>
     </message>
     <message>
         <source>no Wayland display can be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage Wayland n&apos;est accessible</translation>
     </message>
     <message>
         <source>the compositor does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur ne répond pas</translation>
     </message>
     <message>
         <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur ne propose aucun clavier virtuel (zwp_virtual_keyboard_manager_v1)</translation>
     </message>
     <message>
         <source>the compositor offers no seat</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur ne propose aucun siège (wl_seat)</translation>
     </message>
     <message>
         <source>the virtual keyboard&apos;s keymap does not compile</source>
-        <translation type="unfinished"></translation>
+        <translation>le mappage du clavier virtuel ne peut pas être compilé</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur a refusé un clavier virtuel</translation>
     </message>
     <message>
         <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur n&apos;a pas accepté le mappage du clavier virtuel</translation>
     </message>
     <message>
         <source>the compositor does not take the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>le compositeur n&apos;accepte pas les touches</translation>
     </message>
     <message>
         <source>the compositor&apos;s messages cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>les messages du compositeur ne peuvent pas être lus</translation>
     </message>
     <message>
         <source>the connection to the Wayland compositor is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion au compositeur Wayland est perdue</translation>
     </message>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun affichage X (DISPLAY n&apos;est pas défini)</translation>
     </message>
     <message>
         <source>the X display cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage X ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>the X server offers no XTEST extension</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur X ne propose pas l&apos;extension XTEST</translation>
     </message>
 </context>
 <context>

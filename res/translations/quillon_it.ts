@@ -41,7 +41,7 @@ opzioni di Qt, come -platform e -style.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questa guida ed esce.</translation>
     </message>
 </context>
 <context>
@@ -147,87 +147,87 @@ opzioni di Qt, come -platform e -style.</translation>
     </message>
     <message>
         <source>no desktop portal on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun portale desktop sul bus di sessione</translation>
     </message>
     <message>
         <source>the remote desktop portal did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop remoto non ha risposto</translation>
     </message>
     <message>
         <source>the remote desktop portal no longer takes keys</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop remoto non accetta più i tasti</translation>
     </message>
     <message>
         <source>the remote desktop portal does not take keys</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop remoto non accetta i tasti</translation>
     </message>
     <message>
         <source>the remote desktop session was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>la sessione di desktop remoto è stata chiusa</translation>
     </message>
     <message>
         <source>the user declined the remote desktop request</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utente ha rifiutato la richiesta di desktop remoto</translation>
     </message>
     <message>
         <source>the remote desktop portal failed</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop remoto ha restituito un errore</translation>
     </message>
     <message>
         <source>the remote desktop portal refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il portale desktop remoto ha rifiutato %1: %2</translation>
     </message>
     <message>
         <source>no Wayland display can be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display Wayland raggiungibile</translation>
     </message>
     <message>
         <source>the compositor does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non risponde</translation>
     </message>
     <message>
         <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non offre alcuna tastiera virtuale (zwp_virtual_keyboard_manager_v1)</translation>
     </message>
     <message>
         <source>the compositor offers no seat</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non offre alcuna postazione (wl_seat)</translation>
     </message>
     <message>
         <source>the virtual keyboard&apos;s keymap does not compile</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile compilare la mappa della tastiera virtuale</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor ha rifiutato una tastiera virtuale</translation>
     </message>
     <message>
         <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non ha accettato la mappa della tastiera virtuale</translation>
     </message>
     <message>
         <source>the compositor does not take the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>il compositor non accetta i tasti</translation>
     </message>
     <message>
         <source>the compositor&apos;s messages cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile leggere i messaggi del compositor</translation>
     </message>
     <message>
         <source>the connection to the Wayland compositor is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>la connessione al compositor Wayland è stata persa</translation>
     </message>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun display X (la variabile DISPLAY non è impostata)</translation>
     </message>
     <message>
         <source>the X display cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire il display X</translation>
     </message>
     <message>
         <source>the X server offers no XTEST extension</source>
-        <translation type="unfinished"></translation>
+        <translation>il server X non offre l&apos;estensione XTEST</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ dzienniku danych. Akceptowane są też opcje samego Qt, np. -platform i -style.<
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyświetla tę pomoc i kończy działanie.</translation>
     </message>
 </context>
 <context>
@@ -146,87 +146,87 @@ dzienniku danych. Akceptowane są też opcje samego Qt, np. -platform i -style.<
     </message>
     <message>
         <source>no desktop portal on the session bus</source>
-        <translation type="unfinished"></translation>
+        <translation>brak portalu pulpitu na magistrali sesji</translation>
     </message>
     <message>
         <source>the remote desktop portal did not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>portal zdalnego pulpitu nie odpowiedział</translation>
     </message>
     <message>
         <source>the remote desktop portal no longer takes keys</source>
-        <translation type="unfinished"></translation>
+        <translation>portal zdalnego pulpitu nie przyjmuje już klawiszy</translation>
     </message>
     <message>
         <source>the remote desktop portal does not take keys</source>
-        <translation type="unfinished"></translation>
+        <translation>portal zdalnego pulpitu nie przyjmuje klawiszy</translation>
     </message>
     <message>
         <source>the remote desktop session was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>sesja zdalnego pulpitu została zakończona</translation>
     </message>
     <message>
         <source>the user declined the remote desktop request</source>
-        <translation type="unfinished"></translation>
+        <translation>użytkownik odrzucił prośbę o zdalny pulpit</translation>
     </message>
     <message>
         <source>the remote desktop portal failed</source>
-        <translation type="unfinished"></translation>
+        <translation>portal zdalnego pulpitu zgłosił błąd</translation>
     </message>
     <message>
         <source>the remote desktop portal refused %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>portal zdalnego pulpitu odrzucił %1: %2</translation>
     </message>
     <message>
         <source>no Wayland display can be reached</source>
-        <translation type="unfinished"></translation>
+        <translation>brak dostępnego ekranu Wayland</translation>
     </message>
     <message>
         <source>the compositor does not answer</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor nie odpowiada</translation>
     </message>
     <message>
         <source>the compositor offers no virtual keyboard (zwp_virtual_keyboard_manager_v1)</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor nie udostępnia klawiatury wirtualnej (zwp_virtual_keyboard_manager_v1)</translation>
     </message>
     <message>
         <source>the compositor offers no seat</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor nie udostępnia stanowiska (wl_seat)</translation>
     </message>
     <message>
         <source>the virtual keyboard&apos;s keymap does not compile</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można skompilować mapy klawiatury wirtualnej</translation>
     </message>
     <message>
         <source>the compositor refused a virtual keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor odrzucił klawiaturę wirtualną</translation>
     </message>
     <message>
         <source>the compositor did not take the virtual keyboard&apos;s keymap</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor nie przyjął mapy klawiatury wirtualnej</translation>
     </message>
     <message>
         <source>the compositor does not take the keys</source>
-        <translation type="unfinished"></translation>
+        <translation>kompozytor nie przyjmuje klawiszy</translation>
     </message>
     <message>
         <source>the compositor&apos;s messages cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać komunikatów kompozytora</translation>
     </message>
     <message>
         <source>the connection to the Wayland compositor is lost</source>
-        <translation type="unfinished"></translation>
+        <translation>utracono połączenie z kompozytorem Wayland</translation>
     </message>
     <message>
         <source>no X display (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>brak ekranu X (zmienna DISPLAY nie jest ustawiona)</translation>
     </message>
     <message>
         <source>the X display cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można otworzyć ekranu X</translation>
     </message>
     <message>
         <source>the X server offers no XTEST extension</source>
-        <translation type="unfinished"></translation>
+        <translation>serwer X nie udostępnia rozszerzenia XTEST</translation>
     </message>
 </context>
 <context>
