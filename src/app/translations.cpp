@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -61,6 +62,6 @@ QStringList translatedLanguages()
     const QStringList files =
         QDir(QStringLiteral(":/translations")).entryList({QStringLiteral("quillon_*.qm")});
     for (const QString &file : files)
-        languages << file.mid(8, file.size() - 8 - 3);
+        languages << QFileInfo(file).completeBaseName().section(QLatin1Char('_'), 1);
     return languages;
 }
